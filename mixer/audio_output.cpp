@@ -1,0 +1,59 @@
+#include "mixer/audio_output.h"
+
+#include <algorithm>
+#include <mutex>
+
+#include "mixer/audio_backend.h"
+#include "mixer/wave_out.h"
+
+namespace {
+// Declared in this order so that the backend, and with it the output's
+// thread, goes first when the program ends.
+std::mutex lock;
+MusicSource music;
+int rate = 0;
+std::unique_ptr<AudioBackend> backend;
+}
+
+std::mutex& audioLock() { return lock; }
+
+// The old output is closed before the new one opens (SDL opens one device at a time).
+bool useSdlAudio()
+{
+    backend.reset();
+    backend = openSdlBackend();
+    return backend != nullptr;
+}
+
+void useVirtualAudio(VirtualAudio mode, const std::string& name)
+{
+    backend.reset();
+    backend = openVirtualBackend(mode, name);
+}
+
+void useDefaultAudio()
+{
+    if (!backend && !useSdlAudio())
+        useVirtualAudio(VirtualAudio::RealTime);
+}
+
+void closeAudio() { backend.reset(); }
+
+std::string audioOutputName() { return backend ? backend->name() : std::string(); }
+
+void setMusicSource(MusicSource render, int frameRate)
+{
+    std::lock_guard guard(lock);
+    music = std::move(render);
+    rate = music ? frameRate : 0;
+}
+
+int musicRate() { return rate; }
+
+void renderMusic(int16_t* out, int frames)
+{
+    if (music)
+        music(out, frames);
+    else
+        std::fill_n(out, 2 * frames, int16_t(0));
+}

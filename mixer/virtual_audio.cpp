@@ -1,0 +1,156 @@
+// The virtual output: no sound card, the streams are pulled by hand (tests)
+// or by a thread of its own in real time (a machine without sound).
+#include "mixer/virtual_audio.h"
+
+#include <QCoreApplication>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+#include "mixer/audio_backend.h"
+#include "mixer/wave_out.h"
+
+namespace {
+
+class VirtualBackend : public AudioBackend {
+public:
+    VirtualBackend(VirtualAudio mode, std::string name);
+    ~VirtualBackend() override;
+    std::string name() const override { return name_; }
+    // With audioLock() held.
+    void play(size_t bytes);
+    void playFor(std::chrono::microseconds time);
+
+    std::vector<uint8_t> wave;
+    std::vector<int16_t> music;
+
+private:
+    void run();
+
+    std::string name_;
+    bool record_;
+    std::vector<uint8_t> waveBuffer_;
+    std::vector<int16_t> musicBuffer_;
+    uint64_t musicDue_ = 0;   // bytes played × music rate, not yet made into frames
+    uint64_t waveDue_ = 0;    // microseconds × bytes per second, not yet played
+    std::thread thread_;
+    std::mutex stopLock_;
+    std::condition_variable stopped_;
+    bool stop_ = false;
+};
+
+VirtualBackend* manual = nullptr;
+
+VirtualBackend& manualOutput()
+{
+    if (!manual)
+        throw std::logic_error("the virtual output is not the manual one");
+    return *manual;
+}
+
+WaveFormat streamFormat()
+{
+    WaveOut* device = openWaveOut();
+    return device ? device->format() : WaveFormat{};
+}
+
+VirtualBackend::VirtualBackend(VirtualAudio mode, std::string name)
+    : name_(std::move(name)), record_(mode == VirtualAudio::Manual)
+{
+    if (record_)
+        manual = this;
+    else
+        thread_ = std::thread([this] { run(); });
+}
+
+VirtualBackend::~VirtualBackend()
+{
+    if (thread_.joinable()) {
+        {
+            std::lock_guard guard(stopLock_);
+            stop_ = true;
+        }
+        stopped_.notify_one();
+        thread_.join();
+    }
+    if (manual == this)
+        manual = nullptr;
+}
+
+void VirtualBackend::play(size_t bytes)
+{
+    WaveFormat format = streamFormat();
+    waveBuffer_.resize(bytes);
+    if (WaveOut* device = openWaveOut())
+        device->render(waveBuffer_.data(), bytes);
+    else
+        std::memset(waveBuffer_.data(), format.bitsPerSample == 8 ? 128 : 0, bytes);
+    musicDue_ += uint64_t(bytes) * musicRate();
+    int frames = int(musicDue_ / format.avgBytesPerSec);
+    musicDue_ %= format.avgBytesPerSec;
+    musicBuffer_.resize(2 * size_t(frames));
+    renderMusic(musicBuffer_.data(), frames);
+    if (record_) {
+        wave.insert(wave.end(), waveBuffer_.begin(), waveBuffer_.end());
+        music.insert(music.end(), musicBuffer_.begin(), musicBuffer_.end());
+    }
+}
+
+void VirtualBackend::playFor(std::chrono::microseconds time)
+{
+    WaveFormat format = streamFormat();
+    waveDue_ += uint64_t(time.count()) * format.avgBytesPerSec;
+    uint64_t bytes = waveDue_ / 1000000;
+    bytes -= bytes % format.blockAlign;
+    waveDue_ -= bytes * 1000000;
+    play(size_t(bytes));
+}
+
+void VirtualBackend::run()
+{
+    using namespace std::chrono;
+    auto last = steady_clock::now();
+    std::unique_lock stopGuard(stopLock_);
+    while (!stopped_.wait_for(stopGuard, milliseconds(10), [this] { return stop_; })) {
+        auto time = duration_cast<microseconds>(steady_clock::now() - last);
+        last += time;
+        std::lock_guard guard(audioLock());
+        playFor(time);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<AudioBackend> openVirtualBackend(VirtualAudio mode, const std::string& name)
+{
+    return std::make_unique<VirtualBackend>(mode, name);
+}
+
+void virtualPlay(size_t bytes)
+{
+    VirtualBackend& out = manualOutput();
+    std::lock_guard guard(audioLock());
+    out.play(bytes);
+}
+
+void virtualDeliver()
+{
+    // Notices post notices (a block handed back ends a play): go on until a
+    // round runs none.
+    for (uint64_t before = ~uint64_t(0); before != noticesRun();) {
+        before = noticesRun();
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
+const std::vector<uint8_t>& virtualWaveCapture() { return manualOutput().wave; }
+const std::vector<int16_t>& virtualMusicCapture() { return manualOutput().music; }
+
+void virtualClearCapture()
+{
+    manualOutput().wave.clear();
+    manualOutput().music.clear();
+}

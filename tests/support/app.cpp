@@ -1,0 +1,52 @@
+#include "tests/support/app.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/clock.h"
+#include "core/paths.h"
+
+QApplication& testApp()
+{
+    static int argc = 1;
+    static char name[] = "miruhe-test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+TempAppDir::TempAppDir()
+{
+    testApp();
+    namespace fs = std::filesystem;
+    dir_ = tmp_.path().toStdString();
+    // dat/ is copied (tests write the save there); the pictures are linked,
+    // so that a test may add its own beside them.
+    fs::copy(fs::path(MIRUHE_BUILD_DIR) / "dat", fs::path(dir_) / "dat", fs::copy_options::recursive);
+    fs::create_directory(fs::path(dir_) / "cg");
+    for (const auto& picture : fs::directory_iterator(fs::path(MIRUHE_BUILD_DIR) / "cg"))
+        fs::create_symlink(picture.path(), fs::path(dir_) / "cg" / picture.path().filename());
+    setAppDir(dir_);
+    useVirtualClock(1000);
+    setPauseScale(0);
+    setWindowClosed(false);
+}
+
+TempAppDir::~TempAppDir() { setAppDir("."); }
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}

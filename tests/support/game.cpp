@@ -1,0 +1,51 @@
+#include "tests/support/game.h"
+
+#include "core/state.h"
+#include "mixer/audio_output.h"
+#include "mixer/mix_internal.h"
+#include "mixer/sound_mixer.h"
+#include "ui/dialogs.h"
+
+TestGame::TestGame()
+{
+    my = tmy{};
+    clickWait = 0;
+    setDialogHook([this](bool question, const std::string& text) {
+        boxes.push_back(text);
+        if (!question || answers.empty())
+            return false;
+        bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    });
+    useVirtualAudio(VirtualAudio::Manual);
+    form_ = std::make_unique<TForm1>();
+    Form2 = new TForm2;
+    form_->show();
+}
+
+TestGame::~TestGame()
+{
+    delete Form2;
+    Form2 = nullptr;
+    form_.reset();
+    setDialogHook(nullptr);
+}
+
+std::vector<std::string> TestGame::cues(int channel)
+{
+    std::vector<std::string> names;
+    for (MixPlayEntry* e = form_->SoundMixer1->session()->queue[channel]; e; e = e->next)
+        for (const auto& [name, wave] : form_->waves)
+            if (wave == e->wave)
+                names.push_back(name);
+    return names;
+}
+
+size_t TestGame::cueCount()
+{
+    size_t n = 0;
+    for (int ch = 0; ch < 4; ++ch)
+        n += cues(ch).size();
+    return n;
+}

@@ -1,0 +1,31 @@
+// A test game: the real main window on a private copy of the program's
+// folder, with boxes answered by the test and every box text recorded.
+#pragma once
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/app.h"
+#include "ui/form1.h"
+
+class TestGame {
+public:
+    TestGame();
+    ~TestGame();
+    TForm1& form() { return *form_; }
+    // Answers for the next confirmations, in order (No once they run out).
+    std::deque<bool> answers;
+    // Every box and confirmation text shown, CP932.
+    std::vector<std::string> boxes;
+    // The cues queued on a channel of the mixer, oldest first, by file name.
+    // The virtual output plays nothing until a test steps it, so every cue
+    // played stays in its queue.
+    std::vector<std::string> cues(int channel);
+    // All cues queued on the four channels.
+    size_t cueCount();
+    TempAppDir dir;
+
+private:
+    std::unique_ptr<TForm1> form_;
+};

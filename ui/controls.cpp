@@ -1,0 +1,393 @@
+#include "ui/controls.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QValidator>
+
+#include "core/text.h"
+
+QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+
+void setWindowColour(QWidget* w, QColor c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+}
+
+QFont gameFont(int px, bool bold, bool italic)
+{
+    QFont f("IPAPGothic");
+    f.setPixelSize(px);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QString displayText(std::string_view cp932)
+{
+    QString s = QString::fromStdU16String(decodeCp932(cp932));
+    s.replace(QChar('\r'), QChar('\n'));
+    return s;
+}
+
+// ---- TLabel
+
+TLabel::TLabel(QWidget* parent, QRect r, std::string caption)
+    : QWidget(parent), caption_(std::move(caption))
+{
+    setGeometry(r);
+    setFont(parent->font());
+}
+
+void TLabel::setCaption(const std::string& text)
+{
+    if (text == caption_)
+        return;
+    if (text.compare(0, caption_.size(), caption_) != 0)
+        hidden_ = 0;
+    caption_ = text;
+    if (autoSize_)
+        fitToText();
+    update();
+}
+
+void TLabel::setHiddenBytes(size_t n)
+{
+    hidden_ = n;
+    update();
+}
+
+void TLabel::setFontColor(QColor c)
+{
+    if (c == fontColor_)
+        return;
+    fontColor_ = c;
+    update();
+}
+
+void TLabel::setColor(QColor background)
+{
+    background_ = background;
+    transparent_ = false;
+    update();
+}
+
+void TLabel::setFontPx(int px)
+{
+    QFont f = font();
+    f.setPixelSize(px);
+    setFont(f);
+    update();
+}
+
+void TLabel::setStyle(int px, bool bold, QColor color, bool italic)
+{
+    setFont(gameFont(px, bold, italic));
+    fontColor_ = color;
+    update();
+}
+
+void TLabel::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    if (on)
+        fitToText();
+}
+
+void TLabel::fitToText()
+{
+    QFontMetrics fm(font());
+    const QRect r = fm.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, displayText(caption_));
+    resize(std::max(r.width(), 1), std::max(r.height(), fm.height()));
+}
+
+void TLabel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!transparent_)
+        p.fillRect(rect(), background_);
+    p.setPen(fontColor_);
+    p.setFont(font());
+    p.drawText(rect(), int(align_) | Qt::AlignTop | (wrap_ ? Qt::TextWordWrap : 0),
+               displayText(std::string_view(caption_).substr(std::min(hidden_, caption_.size()))));
+}
+
+void TLabel::mousePressEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (e->button() == Qt::LeftButton)
+        emit mouseDown();
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+
+// ---- TCanvas
+
+namespace {
+QPainter* painterFor(QImage* target, QPainter& p)
+{
+    p.begin(target);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    return &p;
+}
+}
+
+void TCanvas::rectangle(int x1, int y1, int x2, int y2)
+{
+    QPainter p;
+    painterFor(target, p);
+    const QRect r(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    p.fillRect(r, brushColor);
+    p.setPen(QPen(penColor, penWidth));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void TCanvas::fillAll(QColor c)
+{
+    target->fill(c);
+}
+
+void TCanvas::stretchDraw(int x1, int y1, int x2, int y2, const QImage& source)
+{
+    QPainter p;
+    painterFor(target, p);
+    p.drawImage(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), source);
+}
+
+void TCanvas::draw(int x, int y, const QImage& source)
+{
+    QPainter p;
+    painterFor(target, p);
+    p.drawImage(x, y, source);
+}
+
+void TCanvas::lineTo(int x, int y)
+{
+    QPainter p;
+    painterFor(target, p);
+    p.setPen(QPen(penColor, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(penPos, QPoint(x, y));
+    penPos = {x, y};
+}
+
+// ---- TImage
+
+TImage::TImage(QWidget* parent, QRect r) : QWidget(parent) { setGeometry(r); }
+
+void TImage::loadFromFile(const std::string& path)
+{
+    QImage loaded;
+    if (!loaded.load(QString::fromStdString(path), "BMP"))
+        throw EPictureError(loaded.isNull() && !QFile::exists(QString::fromStdString(path))
+                                ? "ファイル "_sj + path + " を開けません"_sj
+                                : "ビットマップ イメージが不正です"_sj);
+    picture = loaded.convertToFormat(QImage::Format_RGB888);
+    if (autoSize_)
+        resize(picture.size());
+    update();
+}
+
+void TImage::setEmbedded(const QString& resource)
+{
+    QSvgRenderer svg(resource);
+    picture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg.render(&p);
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (picture.isNull())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (stretch_)
+        p.drawImage(rect(), picture);
+    else
+        p.drawImage(0, 0, picture);
+}
+
+void TImage::mousePressEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (e->button() != Qt::LeftButton)
+        return;
+    pressed_ = true;
+    emit mouseDown();
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* e)
+{
+    e->accept();
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit click();
+}
+
+void TImage::mouseMoveEvent(QMouseEvent* e)
+{
+    e->accept();
+    emit mouseMove();
+}
+
+// ---- TPanel, TShape, TGauge
+
+TPanel::TPanel(QWidget* parent, QRect r, QColor background, bool border)
+    : QWidget(parent), background_(background), border_(border)
+{
+    setGeometry(r);
+    setFont(parent->font());
+}
+
+void TPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), background_);
+    if (border_) {
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void TPanel::mousePressEvent(QMouseEvent* e) { e->accept(); }
+
+TShape::TShape(QWidget* parent, QRect r, QColor fill, QColor border)
+    : QWidget(parent), fill_(fill), border_(border)
+{
+    setGeometry(r);
+}
+
+void TShape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), fill_);
+    p.setPen(border_);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TShape::mousePressEvent(QMouseEvent* e) { e->accept(); }
+
+TGauge::TGauge(QWidget* parent, QRect r, QColor bar, QColor back)
+    : QWidget(parent), foreColor(bar), backColor(back)
+{
+    setGeometry(r);
+}
+
+void TGauge::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), backColor);
+    if (maxValue > 0 && progress > 0) {
+        const int w = int(int64_t(width()) * std::min(progress, maxValue) / maxValue);
+        p.fillRect(0, 0, w, height(), foreColor);
+    }
+}
+
+void TGauge::mousePressEvent(QMouseEvent* e) { e->accept(); }
+
+// ---- TListBox
+
+TListBox::TListBox(QWidget* parent, QRect r, QColor background, int fontPx, QColor text, int itemHeight)
+    : QListWidget(parent), itemHeight_(itemHeight)
+{
+    setGeometry(r);
+    setFont(gameFont(fontPx, true));
+    setStyleSheet(QString("QListWidget { background: %1; color: %2; border: 1px solid #808080; }"
+                          "QListWidget::item { padding: 0px; margin: 0px; }"
+                          "QListWidget::item:selected { background: #000080; color: white; }")
+                      .arg(background.name(), text.name()));
+    setUniformItemSizes(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+}
+
+void TListBox::addItem(const std::string& cp932)
+{
+    auto* item = new QListWidgetItem(displayText(cp932));
+    item->setData(Qt::UserRole, QByteArray::fromStdString(cp932));
+    item->setSizeHint(QSize(0, itemHeight_));
+    QListWidget::addItem(item);
+}
+
+std::string TListBox::itemText(int row) const
+{
+    const QListWidgetItem* it = item(row);
+    return it ? it->data(Qt::UserRole).toByteArray().toStdString() : std::string();
+}
+
+void TListBox::mousePressEvent(QMouseEvent* e)
+{
+    QListWidget::mousePressEvent(e);
+    e->accept();
+    if (e->button() == Qt::LeftButton)
+        emit mouseDown();
+}
+
+void TListBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    QListWidget::mouseReleaseEvent(e);
+    e->accept();
+    if (e->button() == Qt::LeftButton)
+        emit mouseUp();
+}
+
+// ---- TButton, TEdit, TSpinEdit
+
+TButton::TButton(QWidget* parent, QRect r, const std::string& caption, int fontPx)
+    : QPushButton(displayText(caption), parent)
+{
+    setGeometry(r);
+    setFont(gameFont(fontPx));
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+}
+
+void TButton::mouseMoveEvent(QMouseEvent* e)
+{
+    QPushButton::mouseMoveEvent(e);
+    emit mouseMove();
+}
+
+namespace {
+class Cp932Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return toCp932(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
+}
+
+TEdit::TEdit(QWidget* parent, QRect r) : QLineEdit(parent)
+{
+    setGeometry(r);
+    setValidator(new Cp932Validator(this));
+    setAttribute(Qt::WA_InputMethodEnabled);
+}
+
+std::string TEdit::textCp932() const { return toCp932(text().toStdString()).value_or(std::string()); }
+
+TSpinEdit::TSpinEdit(QWidget* parent, QRect r, int min, int max) : QSpinBox(parent)
+{
+    setGeometry(r);
+    setRange(min, max);
+}
+
+QTimer* makeTimer(QObject* parent, int intervalMs, bool enabled)
+{
+    auto* t = new QTimer(parent);
+    t->setTimerType(Qt::PreciseTimer);
+    t->setInterval(intervalMs);
+    if (enabled)
+        t->start();
+    return t;
+}

@@ -1,0 +1,48 @@
+#include "ui/dialogs.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <exception>
+
+#include "core/clock.h"
+#include "core/text.h"
+#include "ui/controls.h"
+#include "ui/form1.h"
+
+namespace {
+DialogHook hook;
+
+bool ask(bool question, const std::string& text)
+{
+    if (windowClosed())
+        return false;
+    if (hook)
+        return hook(question, text);
+    QMessageBox box(question ? QMessageBox::Question : QMessageBox::NoIcon,
+                    displayText(question ? "確認"_sj : "Ｋ．Ｔ．"_sj), displayText(text),
+                    QMessageBox::NoButton, Form1);
+    box.setFont(gameFont(12));
+    QPushButton* yes = nullptr;
+    if (question) {
+        yes = box.addButton(displayText("はい(&Y)"_sj), QMessageBox::YesRole);
+        box.setEscapeButton(box.addButton(displayText("いいえ(&N)"_sj), QMessageBox::NoRole));
+    } else {
+        box.addButton("OK", QMessageBox::AcceptRole);
+    }
+    box.exec();
+    return question && box.clickedButton() == yes;
+}
+} // namespace
+
+void showMessage(const std::string& text) { ask(false, text); }
+bool askYesNo(const std::string& text) { return ask(true, text); }
+void setDialogHook(DialogHook h) { hook = std::move(h); }
+
+void guarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        showMessage(e.what());
+    }
+}

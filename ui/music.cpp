@@ -1,0 +1,139 @@
+#include "ui/music.h"
+
+#include <fluidsynth.h>
+
+#include <QCoreApplication>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+
+#include "core/paths.h"
+#include "core/rng.h"
+#include "mixer/audio_output.h"
+#include "mixer/wave_out.h"
+#include "ui/form1.h"
+
+namespace {
+constexpr int musicRate = 44100;
+// Debian's soundfonts are quiet at FluidSynth's default gain of 0.2; this
+// sets the music a little under the sound effects.
+constexpr double musicGain = 0.5;
+}
+
+std::vector<std::string>& soundfontCandidates()
+{
+    static std::vector<std::string> paths = {
+        "/usr/share/sounds/sf2/default-GM.sf2",
+        "/usr/share/sounds/sf3/default-GM.sf3",
+        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+        "/usr/share/sounds/sf3/FluidR3Mono_GM.sf3",
+        "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    };
+    return paths;
+}
+
+TMediaPlayer::TMediaPlayer() = default;
+
+TMediaPlayer::~TMediaPlayer()
+{
+    setMusicSource({}, musicRate);
+    if (player_)
+        delete_fluid_player(player_);
+    if (synth_)
+        delete_fluid_synth(synth_);
+    if (settings_)
+        delete_fluid_settings(settings_);
+}
+
+bool TMediaPlayer::loadSynth()
+{
+    if (synth_)
+        return true;
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+        fluid_set_log_function(level, nullptr, nullptr);
+    const auto found = std::find_if(soundfontCandidates().begin(), soundfontCandidates().end(),
+                                    [](const std::string& p) { return std::filesystem::exists(p); });
+    if (found == soundfontCandidates().end())
+        return false;
+    settings_ = new_fluid_settings();
+    fluid_settings_setnum(settings_, "synth.sample-rate", musicRate);
+    fluid_settings_setnum(settings_, "synth.gain", musicGain);
+    // Samples are read when an instrument is first used: a fraction of the memory.
+    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setstr(settings_, "player.timing-source", "sample");
+    synth_ = new_fluid_synth(settings_);
+    if (fluid_synth_sfload(synth_, found->c_str(), 1) == FLUID_FAILED) {
+        delete_fluid_synth(synth_);
+        delete_fluid_settings(settings_);
+        synth_ = nullptr;
+        settings_ = nullptr;
+        return false;
+    }
+    // Rendered on the output's thread, with the audio lock held.
+    setMusicSource([this](int16_t* out, int frames) {
+        fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2);
+        if (!player_)
+            return;
+        const int tick = fluid_player_get_current_tick(player_);
+        if (tick < lastTick_ && notify)
+            postNotice(qApp, notify);
+        lastTick_ = tick;
+    }, musicRate);
+    return true;
+}
+
+bool TMediaPlayer::Play()
+{
+    Stop();
+    const std::string path = FileName;
+    if (!fluid_is_midifile(path.c_str()) || !loadSynth())
+        return false;
+    std::lock_guard lock(audioLock());
+    player_ = new_fluid_player(synth_);
+    fluid_player_add(player_, path.c_str());
+    fluid_player_set_loop(player_, -1);
+    lastTick_ = 0;
+    return fluid_player_play(player_) == FLUID_OK;
+}
+
+void TMediaPlayer::Stop()
+{
+    if (!player_)
+        return;
+    std::lock_guard lock(audioLock());
+    fluid_player_stop(player_);
+    delete_fluid_player(player_);
+    player_ = nullptr;
+    fluid_synth_system_reset(synth_);
+}
+
+bool TMediaPlayer::playing() const
+{
+    return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
+}
+
+void playMusic(const std::string& name)
+{
+    if (name.empty())
+        return;
+    if (name == "not") {
+        Form1->mid_p->Stop();
+        return;
+    }
+    Form1->mid_p->FileName = datPath(name);
+    Form1->mid_p->Play();
+}
+
+void playAreaMusic()
+{
+    static const char* const tracks[4] = {"miruhe.mid", "allto1.mid", "modesty.mid", "iknewme.mid"};
+    playMusic(tracks[R(4)]);
+}
+
+// The file has played through and the synth has begun it again; should it
+// have stopped instead, it is started once more from its beginning.
+void TForm1::mid_pNotify()
+{
+    if (!mid_p->playing())
+        mid_p->Play();
+}

@@ -1,0 +1,44 @@
+// Background music: General MIDI files from dat/, played by FluidSynth into
+// the program's audio output. Music fails silently: a missing file, no
+// soundfont or no sound device only means no music.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+struct _fluid_hashtable_t;
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_player_t fluid_player_t;
+
+// The music player `mid_p`. It plays its file to the end and, at once and
+// without a gap, from its beginning again; each time the file has played
+// through, `notify` runs on the event thread.
+class TMediaPlayer {
+public:
+    TMediaPlayer();
+    ~TMediaPlayer();
+    std::string FileName;
+    // Opens FileName and plays it from its start; false when it cannot.
+    bool Play();
+    void Stop();
+    bool playing() const;
+    std::function<void()> notify;
+
+private:
+    bool loadSynth();
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+    int lastTick_ = 0;
+};
+
+// "not" stops the music, an empty name keeps it, any other name plays
+// dat/<name> (from its start, looping).
+void playMusic(const std::string& name);
+// One of the four area tracks, at random.
+void playAreaMusic();
+
+// Where the soundfont is looked for, first found first: Debian's default
+// General MIDI soundfont, then the ones Debian ships by name.
+std::vector<std::string>& soundfontCandidates();

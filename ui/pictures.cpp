@@ -1,0 +1,135 @@
+#include "ui/pictures.h"
+
+#include <QCoreApplication>
+
+#include "core/clock.h"
+#include "core/paths.h"
+#include "core/rng.h"
+#include "core/state.h"
+#include "ui/form1.h"
+
+void repaintWindow() { Form1->repaint(); }
+
+void pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void showPicture(const std::string& name)
+{
+    Form1->bak->loadFromFile(cgPath(name));
+    Form1->cg->canvas.stretchDraw(0, 0, 300, 400, Form1->bak->picture);
+}
+
+void fadeInPortrait(const std::string& name)
+{
+    TForm1& f = *Form1;
+    f.Image1->loadFromFile(cgPath(name));
+    const QImage& portrait = f.Image1->picture;
+    const QImage& mask = f.Image2->picture;
+    QImage& frame = f.bak2->picture;
+    frame = QImage(300, 400, QImage::Format_RGB888);
+    frame.fill(Qt::black);
+    // Whatever of the 300 x 400 area a picture does not cover counts as black.
+    const int w = std::min({300, portrait.width(), mask.width()}) * 3;
+    const int h = std::min({400, portrait.height(), mask.height()});
+    for (int k = 0; k <= 9; ++k) {
+        for (int y = 0; y < h; ++y) {
+            const uchar* in = portrait.constScanLine(y);
+            const uchar* dim = mask.constScanLine(y);
+            uchar* out = frame.scanLine(y);
+            for (int x = 0; x < w; ++x) {
+                const int v = in[x] - dim[x] / 10 * k;
+                out[x] = uchar(v < 0 ? 0 : v);
+            }
+        }
+        f.cg->canvas.draw(0, 0, frame);
+        pumpMessages();
+        pauseMs(5);
+    }
+    portraitFile = name;
+}
+
+void flashRed()
+{
+    TCanvas& c = Form1->cg->canvas;
+    for (int i = 0; i < 4; ++i) {
+        c.fillAll(QColor(255, 0, 0));
+        repaintWindow();
+        pauseMs(5);
+        c.stretchDraw(0, 0, 300, 400, Form1->bak->picture);
+        repaintWindow();
+        pauseMs(1);
+    }
+}
+
+namespace {
+
+// A bolt of six segments; colourFor gives each segment's colour, or
+// nothing to keep the pen's.
+template <class Colour>
+void bolt(Colour colourFor)
+{
+    TCanvas& c = Form1->cg->canvas;
+    c.moveTo(R(300), R(400));
+    for (int i = 0; i <= 5; ++i) {
+        if (auto colour = colourFor())
+            c.penColor = *colour;
+        switch (i) {
+        case 0:
+        case 5: c.penWidth = 1 + R(3); break;
+        case 1: c.penWidth = 5 + R(8); break;
+        case 2: c.penWidth = 8 + R(13); break;
+        case 3: c.penWidth = 5 + R(9); break;
+        case 4: c.penWidth = 3 + R(6); break;
+        }
+        c.lineTo(R(300), R(400));
+        repaintWindow();
+        pauseMs(10);
+        c.stretchDraw(0, 0, 300, 400, Form1->bak->picture);
+    }
+    c.penWidth = 1;
+}
+
+} // namespace
+
+void drawLightning()
+{
+    bolt([]() -> std::optional<QColor> {
+        if (my.karma >= -99 && my.karma <= -10)
+            return QColor(255, 0, 255);
+        if (my.karma >= -9 && my.karma <= 9)
+            return QColor(0, 255, 255);
+        if (my.karma >= 10 && my.karma <= 99)
+            return QColor(255, 255, 255);
+        return std::nullopt;
+    });
+}
+
+void drawGoldLightning()
+{
+    Form1->cg->canvas.brushColor = Qt::white;
+    bolt([]() -> std::optional<QColor> { return QColor(255, 255, 0); });
+}
+
+void revealScene()
+{
+    TCanvas& c = Form1->cg->canvas;
+    static const QColor fills[10] = {{128, 255, 255}, {0, 255, 255}, {0, 210, 210}, {1, 134, 167}, {0, 89, 155},
+                                     {0, 49, 123},    {0, 29, 87},   {0, 29, 37},   {0, 11, 18},   {0, 0, 0}};
+    for (const QColor& colour : fills) {
+        c.fillAll(colour);
+        repaintWindow();
+        pauseMs(30);
+    }
+    c.penColor = QColor(0, 255, 255);
+    c.brushColor = Qt::black;
+    for (int i = 1; i <= 23; ++i) {
+        const int h = 10 * i;
+        c.rectangle(0, 199 - h, 300, 201 + h);
+        c.stretchDraw(0, 200 - h, 300, 200 + h, Form1->bak->picture);
+        repaintWindow();
+    }
+    for (int h = 220; h >= 200; h -= 5) {
+        c.stretchDraw(0, 200 - h, 300, 200 + h, Form1->bak->picture);
+        repaintWindow();
+        pauseMs(20);
+    }
+}
