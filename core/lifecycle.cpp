@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "core/paths.h"
 #include "core/text.h"
+#include "title/transitions.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/music.h"
@@ -66,6 +67,8 @@ void TForm1::FormClose()
     moji_l->hide();
     moji_l2->hide();
     state_l3->hide();
+    if (my.currentArea != -1)
+        closeAreaView();
     showMessage(farewellText());
 }
 

@@ -2,7 +2,9 @@
 
 #include "core/datafile.h"
 #include "core/paths.h"
+#include "core/ranking.h"
 #include "core/state.h"
+#include "ui/dialogs.h"
 
 namespace {
 
@@ -88,9 +90,22 @@ void loadGameData()
 
 void saveGame()
 {
+    enterRanking();
     Save save;
     saveFields(save);
     replaceFile(datPath("my.dat"), save.out.bytes());
+    writeRecordFile();
+}
+
+bool saveGameOrReport()
+{
+    try {
+        saveGame();
+        return true;
+    } catch (const EInOutError& e) {
+        showMessage(e.what());
+        return false;
+    }
 }
 
 void resetRun()

@@ -114,7 +114,7 @@ void VirtualBackend::run()
     using namespace std::chrono;
     auto last = steady_clock::now();
     std::unique_lock stopGuard(stopLock_);
-    while (!stopped_.wait_for(stopGuard, milliseconds(10), [this] { return stop_; })) {
+    while (!stopped_.wait_for(stopGuard, milliseconds(40), [this] { return stop_; })) {
         auto time = duration_cast<microseconds>(steady_clock::now() - last);
         last += time;
         std::lock_guard guard(audioLock());

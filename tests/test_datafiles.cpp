@@ -107,6 +107,7 @@ TEST_F(SaveFiles, SaveThenLoadRestoresEveryField)
         saved.rankEnergy[k] = k * 7;
         saved.rankName[k] = k % 3 == 0 ? std::string() : "名前"_sj + num(k);
     }
+    saved.score = -20000;   // below every place: the save leaves the ranking as it is
     for (int i = 0; i < 256; ++i) {
         saved.itemCount[i] = i - 128;
         saved.eventFlag[i] = 255 - i;

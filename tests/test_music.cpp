@@ -31,7 +31,8 @@ std::string oneSecondTune()
 // Loudness of the music captured between two seconds of play.
 double rms(const std::vector<int16_t>& music, double from, double to)
 {
-    const size_t a = size_t(from * 44100) * 2, b = std::min(music.size(), size_t(to * 44100) * 2);
+    const size_t a = size_t(from * musicSampleRate) * 2;
+    const size_t b = std::min(music.size(), size_t(to * musicSampleRate) * 2);
     double sum = 0;
     for (size_t i = a; i < b; ++i)
         sum += double(music[i]) * music[i];
@@ -71,7 +72,7 @@ TEST_F(Music, AFileLoopsFromItsStartWithoutAGap)
     play(2.5);
     EXPECT_EQ(notices, 2);   // after the first and the second second
     const auto& music = virtualMusicCapture();
-    ASSERT_GE(music.size(), size_t(2.4 * 44100 * 2));
+    ASSERT_GE(music.size(), size_t(2.4 * musicSampleRate * 2));
     // The note sounds in each pass, right from the start of the pass.
     EXPECT_GT(rms(music, 0.05, 0.5), 300);
     EXPECT_GT(rms(music, 1.05, 1.5), 300);

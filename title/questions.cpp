@@ -1,6 +1,221 @@
 // Name entry and the yes/no questions.
-#include "ui/form1.h"
+#include <span>
 
-void TForm1::Button5Click() {}
-void TForm1::BitBtn1Click() {}
-void TForm1::BitBtn2Click() {}
+#include "core/lifecycle.h"
+#include "core/rng.h"
+#include "core/savegame.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "items/inventory.h"
+#include "title/transitions.h"
+#include "ui/form1.h"
+#include "ui/message.h"
+#include "ui/music.h"
+#include "ui/sound.h"
+#include "ui/status.h"
+
+namespace {
+
+// Names this world reacts to, compared byte for byte with what was typed.
+const char* const strongNames[] = {
+    "k", "ｋ", "29", "鬼", "剣", "ソード＝ＯＮＥ", "火", "炎", "力", "魔人",
+    "たける", "武", "つよし", "剛", "ごんた",
+};
+const char* const gentleNames[] = {
+    "jam", "world", "じゃむ", "ジャム", "ねぎだく", "ネギだく", "葱", "eien", "永遠", "crop", "ころぷ",
+    "まもる", "守", "やすこ", "泰子", "のどか",
+};
+const char* const familiarNames[] = {
+    "碁", "もく", "モク",
+    "さとし", "サトシ", "聡", "satoshi",
+    "まなみ", "マナミ", "愛美", "manami",
+    "けんた", "ケンタ", "健太", "kenta",
+    "さっちゃん", "まなっち",
+};
+const char* const greatNames[] = {
+    "プリンス", "7", "７", "ファウスト", "デス", "コールド", "セブン", "風", "マクベス", "メフィスト",
+    "８０１", "801", "輪廻", "終焉", "天", "ミッドポイント", "Ｍ",
+    "くいるもす", "ぬらも",
+};
+
+bool among(const std::string& name, std::span<const char* const> names)
+{
+    for (const char* n : names)
+        if (name == toCp932(n).value())
+            return true;
+    return false;
+}
+
+// The guardian of the road's end takes up its sword.
+void guardianAmbush()
+{
+    playMusic("thesword.mid");
+    guardianBattle = 1;
+    ambush();
+}
+
+} // namespace
+
+void TForm1::Button5Click()
+{
+    const std::string typed = name_l->textCp932();
+    if (typed.empty())
+        return;
+    my.playerName = typed.size() % 2 ? typed + " " : typed;
+    playCue(2, "6.wav");
+    name_box->hide();
+    my.eventFlag[0] = 1;
+    const std::string quoted = "「"_sj + my.playerName + "」・・・・"_sj;
+    if (among(typed, strongNames)) {
+        say(quoted + "、なんだか強そうな名前だね!!"_sj);
+        my.soulSword += 1;
+        say("魂の剣が 1強くなった!!"_sj);
+    } else if (among(typed, gentleNames)) {
+        say(quoted + "、その名前、なんだか安心する"_sj);
+        my.soulArmor += 1;
+        say("魂の鎧が 1強くなった!!"_sj);
+    } else if (among(typed, familiarNames)) {
+        say(quoted + "、その名前、なんだか聞いた事があるような"_sj);
+        my.maxSoul += 2;
+        say("魂の大きさが 2上昇した!!"_sj);
+    } else if (among(typed, greatNames)) {
+        say(quoted + "!!!!すごい名前だね"_sj);
+        awardScore(100);
+        say("個体スコアが 100上昇した!!"_sj);
+    } else if (my.playerName.size() <= 2) {
+        say(quoted + "、変わった名前・・・ちょっと恐いね"_sj);
+        changeKarma(1);
+    } else {
+        static const char* const remarks[4] = {
+            "めぐみ「いい名前だね。ちゃんと覚えておくよ」",
+            "めぐみ「なんだか、なつかしい響きがするね」",
+            "めぐみ「その名前、なくさないようにね」",
+            "めぐみ「よろしくね。わたしは、めぐみ」",
+        };
+        say(quoted + "へぇ、"_sj + toCp932(remarks[R(4)]).value());
+    }
+    showPlayButtons();
+}
+
+// ＹＥＳ. The price of an offer or a toll is minus offerCoins.
+void TForm1::BitBtn1Click()
+{
+    playCue(2, "6.wav");
+    select_box->hide();
+    const int price = -offerCoins;
+    switch (pendingQuestion) {
+    case 1:
+        say("つよさが+3された"_sj);
+        my.soulSword += 3;
+        break;
+    case 2:
+        say("最大魂が +10された"_sj);
+        my.maxSoul += 10;
+        break;
+    case 3:
+    case 4:
+        say("最大魂が -1された"_sj);
+        my.maxSoul -= 1;
+        break;
+    case 5:
+        if (my.coins < price) {
+            say("おいおい、冗談はよすんだな"_sj);
+            break;
+        }
+        say("【"_sj + itemTable[offerItem].name + "】を入手した"_sj);
+        my.itemCount[offerItem] += 1;
+        rebuildItemList();
+        my.coins -= price;
+        break;
+    case 7:
+        say("アハハ、やっぱりな"_sj);
+        guardianAmbush();
+        return;
+    case 8:
+        if (my.coins < price) {
+            say("金貨が足りませんでした"_sj);
+            break;
+        }
+        playCue(2, "life.wav");
+        say("魂が回復した"_sj);
+        my.soul = my.maxSoul;
+        my.coins -= price;
+        my.deathEnergy += 30;
+        say("死のエネルギーが 30回復した"_sj);
+        break;
+    case 9:
+        typeLine("はい、セーブ完了だよ"_sj);
+        if (!saveGameOrReport())
+            break;   // nothing was saved: no thanks either, but the soul walks on
+        waitForClick();
+        changeKarma(-1);
+        break;
+    case 10:
+        if (my.coins < price) {
+            say("足りないぞ････ぐわらあああ!!"_sj);
+            ambush();
+            return;
+        }
+        my.coins -= price;
+        say("ふふん、それでいい････"_sj);
+        break;
+    case 11:
+        say("ありがと...."_sj + my.playerName + "クン...."_sj);
+        changeKarma(-2);
+        break;
+    case 12:
+        returnToMap();   // the world map has no play buttons
+        return;
+    }
+    showPlayButtons();
+}
+
+// ＮＯ.
+void TForm1::BitBtn2Click()
+{
+    playCue(2, "6.wav");
+    select_box->hide();
+    switch (pendingQuestion) {
+    case 1:
+        say("「そっか」"_sj);
+        break;
+    case 2:
+        say("「あっそう」"_sj);
+        break;
+    case 3:
+    case 4:
+        my.eventFlag[2] = 0;
+        say("「おまえは死者としてふさわしくないようだ」"_sj);
+        break;
+    case 5:
+        say("オーケイそーゆー日もあるさ"_sj);
+        break;
+    case 7:
+        say("・・・・（泣いている）"_sj);
+        guardianAmbush();
+        return;
+    case 8:
+        say("........"_sj);
+        break;
+    case 9:
+        say("あれ、大丈夫？これを上げる"_sj);
+        my.deathEnergy += 10;
+        say("死のエネルギーが 10回復した"_sj);
+        say("気をつけてね"_sj);
+        break;
+    case 10:
+        say("オレ様を甘くみた罰を受けるがいい････!!"_sj);
+        ambush();
+        return;
+    case 11:
+        say("...."_sj + my.playerName + "クン、行かないで!!"_sj);
+        changeKarma(2);
+        break;
+    case 12:
+        say("大丈夫？これを上げる"_sj);
+        my.deathEnergy += 10;
+        say("死のエネルギーが 10回復した"_sj);
+        break;
+    }
+    showPlayButtons();
+}

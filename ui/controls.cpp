@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFontMetrics>
+#include <QTextLayout>
+#include <cmath>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -73,6 +75,7 @@ void TLabel::setColor(QColor background)
 {
     background_ = background;
     transparent_ = false;
+    setAttribute(Qt::WA_OpaquePaintEvent);
     update();
 }
 
@@ -98,11 +101,41 @@ void TLabel::setAutoSize(bool on)
         fitToText();
 }
 
+namespace {
+// Lays the text out as the classic toolkit did: lines exactly one font
+// height apart, wrapped (when asked) at the width. Draws it when a painter
+// is given; returns the size it takes.
+QSize layOutText(const QString& text, const QFont& font, int width, Qt::Alignment align, bool wrap,
+                 QPainter* painter = nullptr)
+{
+    const int lineHeight = font.pixelSize();
+    QTextOption option(align);
+    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    int y = 0;
+    qreal widest = 0;
+    for (const QString& paragraph : text.split(QChar('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        int lines = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines) {
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0, y + lines * lineHeight));
+            widest = std::max(widest, line.naturalTextWidth());
+        }
+        layout.endLayout();
+        if (painter)
+            layout.draw(painter, QPointF(0, 0));
+        y += std::max(lines, 1) * lineHeight;
+    }
+    return {int(std::ceil(widest)), y};
+}
+}
+
 void TLabel::fitToText()
 {
-    QFontMetrics fm(font());
-    const QRect r = fm.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, displayText(caption_));
-    resize(std::max(r.width(), 1), std::max(r.height(), fm.height()));
+    const QSize size = layOutText(displayText(caption_), font(), 10000, Qt::AlignLeft, false);
+    resize(std::max(size.width(), 1), size.height());
 }
 
 void TLabel::paintEvent(QPaintEvent*)
@@ -111,9 +144,8 @@ void TLabel::paintEvent(QPaintEvent*)
     if (!transparent_)
         p.fillRect(rect(), background_);
     p.setPen(fontColor_);
-    p.setFont(font());
-    p.drawText(rect(), int(align_) | Qt::AlignTop | (wrap_ ? Qt::TextWordWrap : 0),
-               displayText(std::string_view(caption_).substr(std::min(hidden_, caption_.size()))));
+    layOutText(displayText(std::string_view(caption_).substr(std::min(hidden_, caption_.size()))), font(), width(),
+               align_, wrap_, &p);
 }
 
 void TLabel::mousePressEvent(QMouseEvent* e)
@@ -245,7 +277,14 @@ TPanel::TPanel(QWidget* parent, QRect r, QColor background, bool border)
     : QWidget(parent), background_(background), border_(border)
 {
     setGeometry(r);
+    setAttribute(Qt::WA_OpaquePaintEvent);   // what lies beneath is never drawn
     setFont(parent->font());
+}
+
+void TPanel::setColor(QColor background)
+{
+    background_ = background;
+    update();
 }
 
 void TPanel::paintEvent(QPaintEvent*)
@@ -264,6 +303,7 @@ TShape::TShape(QWidget* parent, QRect r, QColor fill, QColor border)
     : QWidget(parent), fill_(fill), border_(border)
 {
     setGeometry(r);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TShape::paintEvent(QPaintEvent*)
@@ -280,6 +320,7 @@ TGauge::TGauge(QWidget* parent, QRect r, QColor bar, QColor back)
     : QWidget(parent), foreColor(bar), backColor(back)
 {
     setGeometry(r);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TGauge::paintEvent(QPaintEvent*)

@@ -125,6 +125,7 @@ class TPanel : public QWidget {
     Q_OBJECT
 public:
     TPanel(QWidget* parent, QRect r, QColor background, bool border = false);
+    void setColor(QColor background);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -251,10 +251,10 @@ void TForm1::createControls()
         l->setAutoSize(true);
         return l;
     };
-    MAKE(Label9, autoLabel(48, 40, "作：くいるもす　（死後の世界の散歩道）"));
-    MAKE(Label10, autoLabel(48, 56, "絵・音・曲：くいるもす工房"));
-    MAKE(Label11, autoLabel(48, 72, "遊んでくれた魂たちへ、ありがとう"));
-    MAKE(Label12, autoLabel(48, 88, "ミルヘ ―死者の道をゆく―"));
+    MAKE(Label9, autoLabel(48, 40, "ミルヘ　　作・プログラム：くいるもす"));
+    MAKE(Label10, autoLabel(48, 56, "絵・曲・効果音：くいるもす"));
+    MAKE(Label11, autoLabel(48, 72, "テストプレイ：ためしに歩いてくれた魂たち"));
+    MAKE(Label12, autoLabel(48, 88, "さいごまで歩いてくれたあなたへ。ありがとう！"));
     MAKE(Label13, autoLabel(176, 316, "<<きいちゃう！！"));
     MAKE(Label14, autoLabel(316, 399, "<<戻る"));
     MAKE(music_list, new TListBox(am_box, {36, 116, 133, 213}, Qt::white, 12, Qt::black, 12));
@@ -264,6 +264,7 @@ void TForm1::createControls()
     MAKE(Label15, label(zukan_box, {4, 4, 0, 0}, 12, false, Qt::black, "アイテム図鑑　アイテムナンバー>>"_sj));
     Label15->setAutoSize(true);
     MAKE(zukan_l, label(zukan_box, {4, 20, 261, 57}, 12, false, Qt::black, "説明"_sj));
+    zukan_l->setWordWrap(true);   // a description may take the last two lines
     MAKE(zukan_v, new TSpinEdit(zukan_box, {200, 4, 65, 27}, 0, 254));
 
     // Hidden auxiliaries, never shown to the player.

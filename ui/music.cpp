@@ -14,7 +14,6 @@
 #include "ui/form1.h"
 
 namespace {
-constexpr int musicRate = 44100;
 // Debian's soundfonts are quiet at FluidSynth's default gain of 0.2; this
 // sets the music a little under the sound effects.
 constexpr double musicGain = 0.5;
@@ -36,7 +35,7 @@ TMediaPlayer::TMediaPlayer() = default;
 
 TMediaPlayer::~TMediaPlayer()
 {
-    setMusicSource({}, musicRate);
+    setMusicSource({}, musicSampleRate);
     if (player_)
         delete_fluid_player(player_);
     if (synth_)
@@ -56,10 +55,14 @@ bool TMediaPlayer::loadSynth()
     if (found == soundfontCandidates().end())
         return false;
     settings_ = new_fluid_settings();
-    fluid_settings_setnum(settings_, "synth.sample-rate", musicRate);
+    fluid_settings_setnum(settings_, "synth.sample-rate", musicSampleRate);
     fluid_settings_setnum(settings_, "synth.gain", musicGain);
     // Samples are read when an instrument is first used: a fraction of the memory.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+    // No chorus, and at most 64 voices, as the wavetable synths of the
+    // game's day had: the tunes lose nothing audible, the synth half its work.
+    fluid_settings_setint(settings_, "synth.chorus.active", 0);
+    fluid_settings_setint(settings_, "synth.polyphony", 64);
     fluid_settings_setstr(settings_, "player.timing-source", "sample");
     synth_ = new_fluid_synth(settings_);
     if (fluid_synth_sfload(synth_, found->c_str(), 1) == FLUID_FAILED) {
@@ -78,7 +81,7 @@ bool TMediaPlayer::loadSynth()
         if (tick < lastTick_ && notify)
             postNotice(qApp, notify);
         lastTick_ = tick;
-    }, musicRate);
+    }, musicSampleRate);
     return true;
 }
 

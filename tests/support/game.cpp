@@ -1,5 +1,8 @@
 #include "tests/support/game.h"
 
+#include <QTest>
+#include <QTimer>
+
 #include "core/state.h"
 #include "mixer/audio_output.h"
 #include "mixer/mix_internal.h"
@@ -48,4 +51,18 @@ size_t TestGame::cueCount()
     for (int ch = 0; ch < 4; ++ch)
         n += cues(ch).size();
     return n;
+}
+
+void TestGame::clickThrough()
+{
+    if (clicker_)
+        return;
+    clicker_ = new QTimer(form_.get());
+    QObject::connect(clicker_, &QTimer::timeout, [this] {
+        if (clickWait != 0)
+            return;
+        said.push_back(form_->moji_l->caption());
+        QTest::mouseClick(form_->cg, Qt::LeftButton, {}, {5, 5});
+    });
+    clicker_->start(0);
 }

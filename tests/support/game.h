@@ -9,6 +9,8 @@
 #include "tests/support/app.h"
 #include "ui/form1.h"
 
+class QTimer;
+
 class TestGame {
 public:
     TestGame();
@@ -24,8 +26,14 @@ public:
     std::vector<std::string> cues(int channel);
     // All cues queued on the four channels.
     size_t cueCount();
+
+    // Clicks through every click wait from now on, as a patient player
+    // would, and keeps what the message line said at each wait.
+    void clickThrough();
+    std::vector<std::string> said;
     TempAppDir dir;
 
 private:
     std::unique_ptr<TForm1> form_;
+    QTimer* clicker_ = nullptr;
 };
