@@ -30,6 +30,8 @@ std::set<std::string> namesInCode(const std::string& extension)
     std::set<std::string> names;
     const std::regex literal("\"([A-Za-z0-9_]+\\." + extension + ")\"");
     for (const char* folder : {"core", "ui", "title", "explore", "story", "battle", "items"}) {
+        if (!fs::exists(source / folder))
+            continue;
         for (const auto& file : fs::directory_iterator(source / folder)) {
             std::ifstream in(file.path());
             std::stringstream text;

@@ -39,7 +39,14 @@ TEST_F(Message, AnEmptyLineTypesInOneStepWithOneBlip)
 
 TEST_F(Message, AnOddLineGetsABlankAndBlipsAtEverySixthByte)
 {
+    // What the line shows at each step (the window pumps once per step).
+    std::vector<std::string> steps;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] { steps.push_back(f.moji_l->caption()); });
+    watch.start(0);
     typeLine("abcde");
+    watch.stop();
+    EXPECT_EQ(steps, (std::vector<std::string>{"", "a", "ab", "abc", "abcd", "abcde", "abcde "}));
     EXPECT_EQ(f.moji_l->caption(), "abcde ");
     EXPECT_EQ(game.cues(1), (std::vector<std::string>{"pi.wav", "pi.wav"}));   // steps 0 and 6
     typeLine("ミルヘの道を"_sj);   // 12 bytes: steps 0, 6, 12

@@ -251,6 +251,26 @@ TEST(Window, AnUpperPictureTakesTheMouseFromTheOneBelowIt)
     EXPECT_TRUE(pressReachesClickHandler(f, &f, {380, 370}));
 }
 
+TEST(Window, TheNameEditRefusesCharactersWithoutACp932Form)
+{
+    TestGame game;
+    TForm1& f = game.form();
+    f.start_box->hide();
+    f.name_box->show();
+    // Text arrives as the input method commits it.
+    const auto type = [&](const char* utf8) {
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(utf8));
+        QApplication::sendEvent(f.name_l, &commit);
+    };
+    type("ｋ魂");
+    type("😀");   // no CP932 form: refused
+    type("한");
+    EXPECT_EQ(f.name_l->textCp932(), "ｋ魂"_sj);
+    type("あいうえおかきくけこさしすせそたち");
+    EXPECT_EQ(f.name_l->text().size(), 16);   // sixteen characters, not bytes
+}
+
 TEST(Window, PlayButtonsSwitchOnAndOff)
 {
     TestGame game;
