@@ -12,17 +12,6 @@
 
 namespace {
 
-template <class F>
-std::string errorOf(F f)
-{
-    try {
-        f();
-    } catch (const EMixerError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 std::string same(size_t n, int value) { return std::string(n, char(value)); }
 
 std::string bytes(std::initializer_list<int> values)

@@ -12,17 +12,6 @@
 
 namespace {
 
-template <class F>
-std::string errorOf(F f)
-{
-    try {
-        f();
-    } catch (const EMixerError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 class MixerSession : public ::testing::Test {
 protected:
     void SetUp() override { useVirtualAudio(VirtualAudio::Manual); }

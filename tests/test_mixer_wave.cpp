@@ -18,17 +18,6 @@ namespace {
 
 const fs::path AlsaSounds = "/usr/share/sounds/alsa";
 
-template <class F>
-std::string errorOf(F f)
-{
-    try {
-        f();
-    } catch (const EMixerError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 std::vector<uint8_t> bytesOf(const std::string& s) { return {s.begin(), s.end()}; }
 
 std::string bytes(std::initializer_list<int> values)

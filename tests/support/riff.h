@@ -1,9 +1,22 @@
-// RIFF WAVE images built in memory, for the mixer's tests.
+// For the mixer's tests: RIFF WAVE images built in memory, and errors.
 #pragma once
 #include <cstdint>
 #include <string>
 
+#include "mixer/mixer_error.h"
 #include "mixer/wave_format.h"
+
+// The mixer's error text of what f raises, or "no error".
+template <class F>
+std::string errorOf(F f)
+{
+    try {
+        f();
+    } catch (const EMixerError& e) {
+        return e.what();
+    }
+    return "no error";
+}
 
 inline std::string le(uint32_t v, int bytes)
 {
