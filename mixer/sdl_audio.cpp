@@ -57,7 +57,7 @@ bool SdlBackend::open()
     want.freq = 44100;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = 512;   // about 12 ms
+    want.samples = 1024;   // about 23 ms: little beside the mixer's own look-ahead
     want.callback = callback;
     want.userdata = this;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_, 0);
