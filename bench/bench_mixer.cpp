@@ -121,6 +121,7 @@ BENCHMARK(copyBytes)->Arg(1)->Arg(2)->Arg(4)->Arg(8);
 // Keeps the time per iteration of every run for the closing line.
 class Reporter : public benchmark::ConsoleReporter {
 public:
+    Reporter() : ConsoleReporter(OO_Tabular) {}   // no colours: the closing line stays plain text
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
