@@ -1,6 +1,8 @@
 #include "ui/form1.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -59,7 +61,12 @@ TForm1::TForm1()
 {
     Form1 = this;
     setFont(gameFont(12));
+    // A fixed dialog frame with the system menu and the minimise box, centred.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(423, 461);   // the client area of the 429 x 486 dialog
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     setAutoFillBackground(true);
     setWindowColour(this, Qt::white);
     createControls();
