@@ -1,5 +1,9 @@
 #include "core/state.h"
 
+#include <algorithm>
+
+#include "core/rng.h"
+
 tmy my;
 std::array<titem, 256> itemTable;
 std::array<tmap, 99> areaTable;
@@ -14,3 +18,15 @@ int32_t pendingQuestion, offerItem, offerCoins;
 int32_t shopSelected, shopMode;
 int32_t encounterTick, pulseTick, titleFrame;
 std::string portraitFile;
+
+int randomNamedItem()
+{
+    // Edited data without a single named item must not hang the draw.
+    if (std::none_of(itemTable.begin(), itemTable.begin() + 254, [](const titem& t) { return !t.name.empty(); }))
+        return 0;
+    int i;
+    do
+        i = R(254);
+    while (itemTable[i].name.empty());
+    return i;
+}

@@ -59,6 +59,10 @@ extern tmy my;
 extern std::array<titem, 256> itemTable;
 extern std::array<tmap, 99> areaTable;
 
+// A random named item: R(254) drawn again until the item has a name (so
+// ids 254 and 255 are never drawn).
+int randomNamedItem();
+
 // Working globals: never saved, all 0 (strings empty) at program start.
 extern int32_t clickWait;       // 0 a click is awaited, 1 clicked, -1 closing
 extern int32_t selectedItem;

@@ -1,8 +1,19 @@
 // The inventory list and using items.
 #include "items/inventory.h"
 
+#include <algorithm>
+
+#include "core/rng.h"
+#include "core/savegame.h"
 #include "core/state.h"
+#include "core/text.h"
+#include "items/shop.h"
+#include "title/transitions.h"
 #include "ui/form1.h"
+#include "ui/message.h"
+#include "ui/pictures.h"
+#include "ui/sound.h"
+#include "ui/status.h"
 
 void rebuildItemList()
 {
@@ -15,5 +26,305 @@ void rebuildItemList()
             list->addItem(itemTable[id].name);
 }
 
-void TForm1::item_bClick() {}
-void TForm1::item_listMouseDown() {}
+void takeSelectedItem()
+{
+    if (--my.itemCount[selectedItem] <= 0) {
+        selectedItem = -1;
+        Form1->item_list->setItemText(Form1->item_list->currentRow(), {});
+    }
+}
+
+namespace {
+
+// What an item says when it has nothing to work on.
+const std::string& crumbled() { return "なにも起きずに砕けた"_sj; }
+
+// The selected item's name and count, its sale price while the shop is
+// open, and what it is.
+void describeItem()
+{
+    if (selectedItem == -1)
+        return;
+    TForm1& f = *Form1;
+    const titem& item = itemTable[selectedItem];
+    std::string text = item.name + " > " + num(my.itemCount[selectedItem]) + "個\r"_sj;
+    if (visible(f.store_box))
+        text += "売価:金貨 "_sj + num(salePrice(selectedItem)) + "枚\r"_sj;
+    f.item_l_box->show();
+    f.item_l->setFontPx(9);
+    f.item_l->setCaption(text + item.description);
+}
+
+// Holy karma blesses a healing, dark karma an attack: one more point for
+// each of the three thresholds passed, with chance 1/5 each.
+int blessing(int karma)
+{
+    int n = 0;
+    for (int threshold : {5, 10, 15})
+        if (karma > threshold && R(5) == 0)
+            ++n;
+    return n;
+}
+
+// EASY strengthens restoring items by one, EXTREAM weakens them by one.
+int difficultyBonus() { return my.difficulty == 0 ? 1 : my.difficulty == 3 ? -1 : 0; }
+
+// An attack item strikes only where it is allowed to (an enemy being
+// fought, of the right side); otherwise it crumbles, saying so.
+bool strikes(bool allowed)
+{
+    if (!allowed) {
+        showItemNote(crumbled());
+        return false;
+    }
+    drawGoldLightning();
+    playCue(1, "item_e.wav");
+    return true;
+}
+
+// One of the selected item does its work and shows its result. False when
+// it could not, and stays in hand: a save that failed.
+bool useSelectedItem()
+{
+    const titem& item = itemTable[selectedItem];
+    const int v = item.value;
+    const bool fighting = inBattle == 1;
+    switch (item.kind) {
+    case 0: {
+        const int n = v + blessing(my.karma) + difficultyBonus();
+        my.soul += n;
+        showItemNote("魂が"_sj + num(n) + "回復した"_sj);
+        break;
+    }
+    case 1:
+        my.maxSoul += v / 30;
+        showItemNote("最大魂が"_sj + num(v / 30) + "増えた"_sj);
+        break;
+    case 2:
+        my.soulSword += v / 30;
+        showItemNote("魂の剣が"_sj + num(v / 30) + "増えた"_sj);
+        break;
+    case 3:
+        my.consciousness = std::max(0, my.consciousness + v);
+        showItemNote("意識が"_sj + num(v) + "増えた"_sj);
+        break;
+    case 4:
+        my.memory = std::max(0, my.memory + v);
+        showItemNote("記憶が"_sj + num(v) + "増えた"_sj);
+        break;
+    case 5:
+        if (fighting) {
+            showItemNote(crumbled());
+            break;
+        }
+        my.distance = std::max(0, my.distance + v);
+        showItemNote("距離が"_sj + num(v) + "進んだ"_sj);
+        break;
+    case 6:
+        if (my.areaClears[0] == 0) {
+            showItemNote(crumbled());
+            break;
+        }
+        // Used in a fight it is an escape: the fight ends here, so that no
+        // turn is ever played against an enemy that is gone.
+        inBattle = guardianBattle = enemySpecial = 0;
+        returnToMap();
+        break;
+    case 7:
+        showItemNote("セーブしました"_sj);
+        if (!saveGameOrReport()) {
+            Form1->item_l_box->hide();
+            return false;
+        }
+        break;
+    case 8:
+        if (strikes(fighting)) {
+            const int n = v + blessing(-my.karma);
+            enemyHp -= n;
+            showItemNote("敵に"_sj + num(n) + "ダメージ与えた!!"_sj);
+        }
+        break;
+    case 9: {
+        const int n = v + difficultyBonus();
+        my.deathEnergy += n;
+        showItemNote("死のエネルギーが"_sj + num(n) + "回復した"_sj);
+        break;
+    }
+    case 10:
+        awardScore(v);
+        showItemNote("天より認められ、個体スコアが"_sj + num(v) + "上昇した"_sj);
+        break;
+    case 11:
+        my.soulArmor += v / 30;
+        showItemNote("魂の鎧が"_sj + num(v / 30) + "増えた"_sj);
+        break;
+    case 12:
+        playCue(1, "coin.wav");
+        my.coins += v;
+        showItemNote("金貨が "_sj + num(v) + "増えた"_sj);
+        break;
+    case 13:
+        playCue(1, v < 0 ? "carma_down.wav" : "carma_up.wav");
+        changeKarma(-v);
+        showItemNote("魂に変調が....カルマ "_sj + num(v));
+        break;
+    case 14:
+        --my.soulSword;
+        my.deathEnergy += v;
+        showItemNote("魂の剣が 1下がり、死のエネルギーが "_sj + num(v) + "上昇した!!"_sj);
+        break;
+    case 15:
+        --my.soulArmor;
+        my.deathEnergy += v;
+        showItemNote("魂の鎧が 1下がり、死のエネルギーが "_sj + num(v) + "上昇した!!"_sj);
+        break;
+    case 16:
+        my.deathEnergy -= v;
+        my.soul += v / 4;
+        showItemNote("死のエネルギーが "_sj + num(v) + "減少し、魂が "_sj + num(v / 4) + "回復した!!"_sj);
+        break;
+    case 17:
+        ++my.soulSword;
+        my.deathEnergy -= v;
+        showItemNote("死のエネルギーが "_sj + num(v) + "減少し、魂の剣が 1上昇した!!"_sj);
+        break;
+    case 18:
+    case 19: {
+        // The underworld tilts to the dark (area 6's gate) or the holy side
+        // (area 7's), once.
+        int& gate = my.areaClears[item.kind == 18 ? 6 : 7];
+        if (gate != 0) {
+            showItemNote("何も起こらずアイテムは朽ち果てた...."_sj);
+            break;
+        }
+        gate = 1;
+        showItemNote(item.kind == 18 ? "この冥界全体が暗黒面に傾いたようだ...."_sj
+                                     : "この冥界全体が神聖面に傾いたようだ...."_sj);
+        break;
+    }
+    case 20:
+    case 21: {
+        // Soothing to one side of the karma, hurting to the other.
+        const bool soothes = item.kind == 20 ? my.karma >= 0 : my.karma <= 0;
+        my.soul += soothes ? v : -v;
+        showItemNote("魂が"_sj + num(v) + (soothes ? "回復した"_sj : "減少した"_sj));
+        break;
+    }
+    case 22:
+        my.deathEnergy += v;
+        changeKarma(1);
+        showItemNote("死のエネルギーが "_sj + num(v) + "回復した"_sj);
+        break;
+    case 23:
+        my.soul += v;
+        changeKarma(-1);
+        showItemNote("魂が "_sj + num(v) + "回復した"_sj);
+        break;
+    case 24:
+        showItemNote("何も起こらずアイテムは砕けた...."_sj);
+        break;
+    case 25:
+        if (strikes(fighting)) {
+            my.deathEnergy -= 5 * v;
+            enemyHp -= v;
+            showItemNote("敵に"_sj + num(v) + "ダメージ与え、死のエネルギーを "_sj + num(5 * v) + "ロストした"_sj);
+        }
+        break;
+    case 26: {
+        const int n = v / 100;
+        my.soulSword += n;
+        my.soulArmor += n;
+        my.maxSoul += n;
+        showItemNote("最大魂、魂の剣、魂の鎧が全て "_sj + num(n) + "ずつ増えた"_sj);
+        break;
+    }
+    case 27:
+        soulSwordReleased = 1;
+        showItemNote("魂の剣の力が一時的に解放された....!!"_sj);
+        break;
+    case 28:
+        my.statusHeal = 1;
+        showItemNote("【癒】化した....!!"_sj);
+        break;
+    case 29:
+        my.statusPoison = 1;
+        showItemNote("【毒】化した....!!"_sj);
+        break;
+    case 30:
+        my.statusFaith = 1;
+        showItemNote("【信】化した....!!"_sj);
+        break;
+    case 31:
+        my.statusGrudge = 1;
+        showItemNote("【怨】化した....!!"_sj);
+        break;
+    case 32:
+        if (strikes(fighting)) {
+            const int n = my.coins;
+            my.coins = 0;
+            enemyHp -= n;
+            showItemNote("敵に"_sj + num(n) + "ダメージ与え、金貨を全てロストした"_sj);
+        }
+        break;
+    case 33:
+        if (strikes(fighting)) {
+            const int n = my.memory / 10;
+            my.memory = 0;
+            enemyHp -= n;
+            showItemNote("敵に"_sj + num(n) + "ダメージ与え、記憶を全てロストした"_sj);
+        }
+        break;
+    case 34:
+        if (strikes(fighting)) {
+            const int n = my.maxSoul - my.soul;
+            enemyHp -= n;
+            showItemNote("敵に"_sj + num(n) + "ダメージ与えた"_sj);
+        }
+        break;
+    case 35:
+    case 36:
+        // Charms against one side only: dark enemies (35) or holy ones (36).
+        if (strikes(fighting && (item.kind == 35 ? enemyAlignment < 0 : enemyAlignment > 0))) {
+            enemyHp -= v;
+            showItemNote("敵に"_sj + num(v) + "ダメージ与えた"_sj);
+        }
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+void TForm1::item_listMouseDown()
+{
+    if (visible(Form2) || visible(map_box))
+        return;
+    playCue(1, "list.wav");
+    const std::string name = item_list->itemText(item_list->currentRow());
+    if (name.empty()) {
+        selectedItem = -1;
+        item_l_box->hide();
+        item_l->setCaption({});
+        return;
+    }
+    // Found by name: of two items of one name, the later id.
+    selectedItem = -1;
+    for (int id = 0; id < 256; ++id)
+        if (itemTable[id].name == name)
+            selectedItem = id;
+    describeItem();
+}
+
+void TForm1::item_bClick()
+{
+    if (visible(Form2) || visible(map_box))
+        return;
+    item_l_box->hide();
+    if (selectedItem == -1) {
+        playCue(0, "no.wav");
+        return;
+    }
+    playCue(0, "item.wav");
+    if (useSelectedItem())
+        takeSelectedItem();
+}

@@ -364,6 +364,14 @@ std::string TListBox::itemText(int row) const
     return it ? it->data(Qt::UserRole).toByteArray().toStdString() : std::string();
 }
 
+void TListBox::setItemText(int row, const std::string& cp932)
+{
+    if (QListWidgetItem* it = item(row)) {
+        it->setText(displayText(cp932));
+        it->setData(Qt::UserRole, QByteArray::fromStdString(cp932));
+    }
+}
+
 void TListBox::mousePressEvent(QMouseEvent* e)
 {
     QListWidget::mousePressEvent(e);

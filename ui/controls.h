@@ -168,6 +168,8 @@ public:
     TListBox(QWidget* parent, QRect r, QColor background, int fontPx, QColor text, int itemHeight);
     void addItem(const std::string& cp932);
     std::string itemText(int row) const;
+    // Replaces the text of a row that exists (CP932).
+    void setItemText(int row, const std::string& cp932);
 
 signals:
     void mouseDown();

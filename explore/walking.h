@@ -1,0 +1,6 @@
+// Walking the road of an area.
+#pragma once
+
+// The area's guardian has fallen: the stage-clear sequence, then the map
+// (and, after the final area, the game clear).
+void conquerArea();
