@@ -2,6 +2,8 @@
 // the lightning, and a picture that cannot be loaded.
 #include <gtest/gtest.h>
 
+#include <QScreen>
+
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -34,6 +36,18 @@ TEST_F(Pictures, ASmallPictureIsStretchedOverTheWholeScene)
     EXPECT_EQ(f.cg->picture.pixelColor(149, 199), QColor(200, 100, 50));
     EXPECT_EQ(f.cg->picture.pixelColor(150, 200), QColor(10, 20, 30));
     EXPECT_EQ(f.cg->picture.pixelColor(299, 399), QColor(10, 20, 30));
+}
+
+TEST_F(Pictures, WhatIsDrawnOnTheSceneReachesTheScreen)
+{
+    showPicture("bak1.bmp");
+    pumpMessages();
+    fadeInPortrait("7.bmp");
+    pumpMessages();
+    // Where no label lies over the scene, the window on screen shows the portrait.
+    const QImage shown = f.screen()->grabWindow(f.winId()).toImage();
+    for (QPoint at : {QPoint(40, 150), QPoint(150, 60), QPoint(100, 250), QPoint(250, 200)})
+        EXPECT_EQ(shown.pixelColor(at), f.cg->picture.pixelColor(at)) << at.x() << "," << at.y();
 }
 
 TEST_F(Pictures, AMissingPictureAbandonsTheHandlerAndKeepsWhatChangedBefore)

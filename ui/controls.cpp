@@ -177,11 +177,13 @@ void TCanvas::rectangle(int x1, int y1, int x2, int y2)
     p.fillRect(r, brushColor);
     p.setPen(QPen(penColor, penWidth));
     p.drawRect(r.adjusted(0, 0, -1, -1));
+    owner->update();
 }
 
 void TCanvas::fillAll(QColor c)
 {
     target->fill(c);
+    owner->update();
 }
 
 void TCanvas::stretchDraw(int x1, int y1, int x2, int y2, const QImage& source)
@@ -189,6 +191,7 @@ void TCanvas::stretchDraw(int x1, int y1, int x2, int y2, const QImage& source)
     QPainter p;
     painterFor(target, p);
     p.drawImage(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), source);
+    owner->update();
 }
 
 void TCanvas::draw(int x, int y, const QImage& source)
@@ -196,6 +199,7 @@ void TCanvas::draw(int x, int y, const QImage& source)
     QPainter p;
     painterFor(target, p);
     p.drawImage(x, y, source);
+    owner->update();
 }
 
 void TCanvas::lineTo(int x, int y)
@@ -205,6 +209,7 @@ void TCanvas::lineTo(int x, int y)
     p.setPen(QPen(penColor, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(penPos, QPoint(x, y));
     penPos = {x, y};
+    owner->update();
 }
 
 // ---- TImage

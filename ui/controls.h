@@ -72,10 +72,12 @@ private:
 
 // Drawing on a bitmap as the game always has: rectangles are filled with
 // the brush and outlined with the pen, and cover x1..x2-1, y1..y2-1; the
-// pen keeps its colour, width and position between calls.
+// pen keeps its colour, width and position between calls. Every drawing
+// marks the picture showing the bitmap for repainting.
 struct TCanvas {
-    explicit TCanvas(QImage* bitmap) : target(bitmap) {}
+    TCanvas(QImage* bitmap, QWidget* shownBy) : target(bitmap), owner(shownBy) {}
     QImage* target;
+    QWidget* owner;
     QColor penColor = Qt::black;
     int penWidth = 1;
     QColor brushColor = Qt::white;
@@ -97,7 +99,7 @@ class TImage : public QWidget {
 public:
     TImage(QWidget* parent, QRect r);
     QImage picture;                         // the bitmap, 24-bit when loaded
-    TCanvas canvas{&picture};
+    TCanvas canvas{&picture, this};
     // Loads a BMP (the picture takes its size); EPictureError when it cannot.
     void loadFromFile(const std::string& path);
     void setEmbedded(const QString& resource);
