@@ -7,6 +7,8 @@
 #include <numeric>
 #include <random>
 
+#include <QTimer>
+
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -23,6 +25,10 @@ struct Player {
     // One press on whatever the screen offers; false when nothing can be pressed.
     bool act()
     {
+        // The window's periodic duties, run here between presses so that the
+        // walk does not depend on how fast the machine is.
+        f.Timer1Timer();
+        f.Timer4Timer();
         auto pick = [&](int n) { return int(choose() % unsigned(n)); };
         if (visible(f.start_box)) {
             if (visible(f.start_box2)) {
@@ -99,6 +105,8 @@ struct Player {
 int playFor(uint32_t seed, int actions, bool strong = false)
 {
     TestGame game;
+    for (QTimer* t : {game.form().Timer1, game.form().Timer3, game.form().Timer4})
+        t->stop();
     game.clickThrough();
     seedRandom(seed);
     Player player{game, game.form(), std::mt19937(seed)};
