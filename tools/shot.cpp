@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     app.setStyle("Windows");
     setAppDir(MIRUHE_BUILD_DIR);
     TForm1 form;
-    Form2 = new TForm2;
+    new TForm2;
     form.show();
     int ticks = 50;
     for (int i = 2; i + 1 < argc; i += 2)

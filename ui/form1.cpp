@@ -401,6 +401,7 @@ void TForm1::closeEvent(QCloseEvent* e)
 
 TForm2::TForm2()
 {
+    Form2 = this;
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowMinimizeButtonHint);
     setWindowColour(this, Qt::black);
     setFixedSize(286, 303);

@@ -174,7 +174,7 @@ private:
     void bindHandlers();
 };
 
-// The second window: created at start and never shown.
+// The second window: created at start (it sets Form2) and never shown.
 class TForm2 : public QWidget {
 public:
     TForm2();

@@ -23,7 +23,7 @@ TestGame::TestGame()
     });
     useVirtualAudio(VirtualAudio::Manual);
     form_ = std::make_unique<TForm1>();
-    Form2 = new TForm2;
+    new TForm2;   // sets Form2, as at start-up
     form_->show();
 }
 
