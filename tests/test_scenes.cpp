@@ -18,24 +18,6 @@ namespace {
 
 enum class End { normal, battle, battleHeld, question, questionAndWalk, nameEntry };
 
-// Rows of text the label shows for a caption, wrapped as the label wraps.
-int rows(const TLabel* label, const std::string& cp932)
-{
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    int total = 0;
-    for (const QString& paragraph : displayText(cp932).split(QChar('\n'))) {
-        QTextLayout layout(paragraph, label->font());
-        layout.setTextOption(option);
-        layout.beginLayout();
-        int n = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++n)
-            line.setLineWidth(label->width());
-        layout.endLayout();
-        total += std::max(n, 1);
-    }
-    return total;
-}
 
 class Scenes : public ::testing::Test {
 protected:

@@ -138,6 +138,11 @@ void TLabel::fitToText()
     resize(std::max(size.width(), 1), size.height());
 }
 
+int TLabel::textHeight(const std::string& cp932) const
+{
+    return layOutText(displayText(cp932), font(), width(), align_, wrap_).height();
+}
+
 void TLabel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

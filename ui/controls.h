@@ -49,6 +49,9 @@ public:
     void setAlignment(Qt::Alignment a) { align_ = a; update(); }
     void setWordWrap(bool on) { wrap_ = on; update(); }
     void setAutoSize(bool on);
+    // The height the text takes when laid out in this label (lines are one
+    // font size apart).
+    int textHeight(const std::string& cp932) const;
 
 signals:
     void mouseDown();

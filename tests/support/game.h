@@ -11,6 +11,12 @@
 
 class QTimer;
 
+// Rows of text a label shows for a caption, laid out as the label lays it out.
+inline int rows(const TLabel* label, const std::string& cp932)
+{
+    return label->textHeight(cp932) / label->font().pixelSize();
+}
+
 class TestGame {
 public:
     TestGame();
