@@ -3,7 +3,6 @@
 // the blessing of area 8, and what stands at the end of each road.
 #include <gtest/gtest.h>
 
-#include <QTextLayout>
 
 #include "core/lifecycle.h"
 #include "core/rng.h"

@@ -4,7 +4,6 @@
 // ends. Every line said must fit the message line, every profile its panel.
 #include <gtest/gtest.h>
 
-#include <QTextLayout>
 #include <QTimer>
 
 #include "core/lifecycle.h"
