@@ -117,6 +117,7 @@ void TForm1::createControls()
     sell_b->hide();
     MAKE(walk_b, picture(this, {304, 350, 55, 50}, "walk.svg"));
     MAKE(click_l, picture(this, {360, 350, 55, 50}, "click.svg"));
+    click_l->hide();   // shown only while a click is awaited
     MAKE(kutu_b, picture(this, {360, 350, 55, 50}, "jump.svg"));
 
     // Bottom strip.
