@@ -7,3 +7,5 @@ void rollEncounter();
 // The step that reaches the end of the road: the area's guardian (or what
 // stands there instead).
 void meetGuardian();
+// The guardian takes up its sword: its music, and the fight begins.
+void guardianFight();

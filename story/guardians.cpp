@@ -25,12 +25,6 @@ void stand(const char* picture, int strength, int item, int alignment, const cha
     playMusic(music);
 }
 
-void guardianFight()
-{
-    playMusic("thesword.mid");
-    guardianBattle = 1;
-    ambush();
-}
 
 // A shopkeeper opens shop by chance (1 in `odds` fights instead).
 void shopOrFight(int odds, int mode, int offers, const char* shopLine, const char* fightLine)
@@ -58,6 +52,13 @@ bool throwsBack()
 }
 
 } // namespace
+
+void guardianFight()
+{
+    playMusic("thesword.mid");
+    guardianBattle = 1;
+    ambush();
+}
 
 void meetGuardian()
 {

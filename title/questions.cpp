@@ -7,10 +7,10 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "items/inventory.h"
+#include "story/encounters.h"
 #include "title/transitions.h"
 #include "ui/form1.h"
 #include "ui/message.h"
-#include "ui/music.h"
 #include "ui/sound.h"
 #include "ui/status.h"
 
@@ -44,14 +44,6 @@ bool among(const std::string& name, std::span<const char* const> names)
         if (name == toCp932(n).value())
             return true;
     return false;
-}
-
-// The guardian of the road's end takes up its sword.
-void guardianAmbush()
-{
-    playMusic("thesword.mid");
-    guardianBattle = 1;
-    ambush();
 }
 
 } // namespace
@@ -129,7 +121,7 @@ void TForm1::BitBtn1Click()
         break;
     case 7:
         say("アハハ、やっぱりな"_sj);
-        guardianAmbush();
+        guardianFight();
         return;
     case 8:
         if (my.coins < price) {
@@ -192,7 +184,7 @@ void TForm1::BitBtn2Click()
         break;
     case 7:
         say("・・・・（泣いている）"_sj);
-        guardianAmbush();
+        guardianFight();
         return;
     case 8:
         say("........"_sj);
