@@ -68,10 +68,9 @@ void returnToMap()
     f.moji_l2->hide();
     f.state_l3->hide();
     closeAreaView();
-    // The fills of the way in, backwards, from black up to pale cyan.
-    static const QColor fills[9] = {{0, 11, 18}, {0, 29, 37}, {0, 29, 87},   {0, 49, 123},  {0, 89, 155},
-                                    {1, 134, 167}, {0, 210, 210}, {0, 255, 255}, {128, 255, 255}};
-    for (const QColor& colour : fills) {
+    // The fills of the way in, backwards, from just above black up to pale cyan.
+    for (int i = 8; i >= 0; --i) {
+        const QColor& colour = sceneFills[i];
         repaintWindow();
         pauseMs(30);
         f.cg->canvas.fillAll(colour);

@@ -109,12 +109,13 @@ void drawGoldLightning()
     bolt([]() -> std::optional<QColor> { return QColor(255, 255, 0); });
 }
 
+const QColor sceneFills[10] = {{128, 255, 255}, {0, 255, 255}, {0, 210, 210}, {1, 134, 167}, {0, 89, 155},
+                               {0, 49, 123},    {0, 29, 87},   {0, 29, 37},   {0, 11, 18},   {0, 0, 0}};
+
 void revealScene()
 {
     TCanvas& c = Form1->cg->canvas;
-    static const QColor fills[10] = {{128, 255, 255}, {0, 255, 255}, {0, 210, 210}, {1, 134, 167}, {0, 89, 155},
-                                     {0, 49, 123},    {0, 29, 87},   {0, 29, 37},   {0, 11, 18},   {0, 0, 0}};
-    for (const QColor& colour : fills) {
+    for (const QColor& colour : sceneFills) {
         c.fillAll(colour);
         repaintWindow();
         pauseMs(30);

@@ -2,6 +2,7 @@
 // from cg/ beside the program; a picture that cannot be loaded raises
 // EPictureError, which abandons the current handler.
 #pragma once
+#include <QColor>
 #include <string>
 
 // Loads the picture into `bak` and draws it stretched over the whole scene.
@@ -11,6 +12,9 @@ void fadeInPortrait(const std::string& name);
 void flashRed();
 void drawLightning();       // in the colour of the soul's karma
 void drawGoldLightning();
+
+// The ten colours the scene fades through, from pale cyan to black.
+extern const QColor sceneFills[10];
 
 // The reveal shared by entering an area and an ambush: ten fills from pale
 // cyan to black, the band opening from the middle, and the settle.
