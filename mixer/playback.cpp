@@ -116,10 +116,13 @@ void remix(MixSession* s, MixPos start, MixPlayEntry* entry)
 {
     if (s->shiftMode) {
         if (entry) {
+            // A play queued behind an endless one (start and end +∞) comes
+            // down to nothing at M; an end pushed past the last position
+            // stays endless.
             MixPos later = s->mixPos - entry->start;
             entry->start += later;
-            if (entry->end != MixForever)
-                entry->end += later;
+            if (__builtin_add_overflow(entry->end, later, &entry->end))
+                entry->end = MixForever;
         }
         refill();
         return;

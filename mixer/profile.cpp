@@ -52,6 +52,8 @@ int leadingNumber(std::string_view v, int def)
 
 int profileInt(std::string_view text, std::string_view section, std::string_view key, int def)
 {
+    if (text.starts_with("\xEF\xBB\xBF"))   // the byte-order mark Notepad writes
+        text.remove_prefix(3);
     bool inSection = false;
     while (!text.empty()) {
         size_t eol = text.find('\n');

@@ -8,13 +8,26 @@
 
 namespace {
 constexpr int CannotOpen = 259;   // the file layer's "cannot open"
+
+// The whole file. One that opens but cannot be read through (a directory,
+// a failing disk) counts as one that cannot be opened.
+std::vector<uint8_t> readWaveFile(const std::string& path)
+{
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (in)
+            return {std::istreambuf_iterator<char>(in), {}};
+    } catch (const std::ios_base::failure&) {
+    }
+    throw EMixerError("Failed to open wave file " + path);
+}
 }
 
 MixWave* MixerOpenWave(MixSession* session, const MixWaveName& name, uint32_t flags)
 {
     MixSession* s = checkSession(session);
     if (!waveOutSupports(s->deviceId, s->format))
-        throw EMixerError("The waveform device can\u00B4t play this format");
+        throw EMixerError("The waveform device can\xB4t play this format");
     try {
         auto wave = std::make_unique<MixWave>();
         RiffWave riff;
@@ -29,10 +42,7 @@ MixWave* MixerOpenWave(MixSession* session, const MixWaveName& name, uint32_t fl
             riff = readRiffWave(static_cast<const uint8_t*>(name.buffer), name.size, s->format.channels,
                 s->format.samplesPerSec);
         } else {
-            std::ifstream in(name.text, std::ios::binary);
-            if (!in)
-                throw EMixerError("Failed to open wave file " + name.text);
-            std::vector<uint8_t> image{std::istreambuf_iterator<char>(in), {}};
+            std::vector<uint8_t> image = readWaveFile(name.text);
             riff = readRiffWave(image.data(), image.size(), s->format.channels, s->format.samplesPerSec);
         }
         wave->format = riff.format;

@@ -261,6 +261,29 @@ TEST_F(MixerPlayback, HighPriorityStartsNowInRemixModeAndLateInShiftMode)
     }
 }
 
+TEST_F(MixerPlayback, InShiftModeAPlayBehindAnEndlessLoopComesToNothing)
+{
+    start("[default]\nGoodWavePos=1\nRemix=2\n");
+    MixWave* loop = wave(same(100, 150));
+    play(0, loop, 0, 0xFFFF);
+    play(1, wave(same(300, 110)), MixWait | MixHighPriority);   // late: a remix, which here shifts the last play taken
+    play(0, wave(pattern(50)));   // behind the loop: from +∞, shifted to M
+    const MixPlayEntry* behind = s->queue[0]->next;
+    EXPECT_EQ(behind->start, 6144);
+    EXPECT_EQ(behind->end, 6144);
+    MixerFreeWave(s, loop);
+    waves.erase(waves.begin());
+    step(6144 + 2048);
+    EXPECT_EQ(runs(heard(0, 8192)), runs(same(6144, 150) + same(2048, 128)));
+    EXPECT_EQ(s->queue[0], nullptr);
+    // A late endless loop starts at M and stays endless.
+    busy();
+    step(1000);
+    play(2, wave(same(100, 140)), MixHighPriority, 0xFFFF);
+    EXPECT_EQ(s->queue[2]->start, 6144);
+    EXPECT_EQ(s->queue[2]->end, MixForever);
+}
+
 TEST_F(MixerPlayback, ClearQueueDropsTheChannelsQueueAndPlaysAtOnce)
 {
     start();

@@ -114,6 +114,7 @@ TEST_F(MixerSession, DeviceSectionOverridesDefaultSection)
             4, false, false, 44100},
         {"[Virtual wave output]\nRemix=3\nSamplesPerSec=16\n", 3, false, false, 11025},
         {"[Virtual wave output]\nRemix=2\nGoodWavePos=1\n", 3, true, true, 11025},
+        {"\xEF\xBB\xBF[Virtual wave output]\nRemix=2\n", 3, true, false, 11025},   // saved by Notepad, with a BOM
     };
     for (const Case& c : cases) {
         settings(c.ini);

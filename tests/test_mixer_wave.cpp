@@ -203,6 +203,7 @@ TEST_F(MixerWave, SourcesThatCannotBeOpened)
     open(11);
     std::string missing = dir.path() + "/missing.wav";
     EXPECT_EQ(errorOf([&] { loadFile(missing); }), "Failed to open wave file " + missing);
+    EXPECT_EQ(errorOf([&] { loadFile(dir.path()); }), "Failed to open wave file " + dir.path());   // opens, cannot be read
     EXPECT_EQ(errorOf([&] { MixerOpenWave(session, MixWaveName{}, MixOpenMemory); }),
         "Failed to open memory file, mmioOpen error=259.#13May need to make sure memory is read-write");
     EXPECT_EQ(errorOf([&] { MixerOpenWave(session, {"BOOM"}, MixOpenResource | MixOpenMemory); }),
@@ -216,7 +217,7 @@ TEST_F(MixerWave, SourcesThatCannotBeOpened)
     writeFile(dir.path() + "/MIXER.INI", "[general]\nWaveOutDevice=-2\n");
     session = MixerInit(nullptr);
     std::string image = waveImage(pcm(1, 11025, 8), "abc");
-    EXPECT_EQ(loadError(image), "The waveform device can\u00B4t play this format");
+    EXPECT_EQ(loadError(image), "The waveform device can\xB4t play this format");   // the accent: the one byte 0xB4
 }
 
 TEST_F(MixerWave, OddLayoutsOfRealFiles)
