@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/text.h"
@@ -27,11 +28,21 @@ std::string ioErrorText(int err)
     }
 }
 
-DataReader DataReader::open(const std::string& path)
+std::string blankControls(std::string s)
 {
+    // CP932 trail bytes are 0x40 or above: only whole characters are blanked.
+    for (char& c : s)
+        if ((unsigned char)c < 0x20)
+            c = ' ';
+    return s;
+}
+
+DataReader DataReader::open(const std::string& path, PastEnd pastEnd)
+{
+    const std::string name = path.substr(path.rfind('/') + 1);
     FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
-        throw EInOutError(ioErrorText(errno));
+        throw EInOutError(ioErrorText(errno) + "\r(" + name + ")");
     std::string bytes;
     char chunk[65536];
     size_t n;
@@ -40,8 +51,15 @@ DataReader DataReader::open(const std::string& path)
     int err = std::ferror(f) ? EIO : 0;
     std::fclose(f);
     if (err)
-        throw EInOutError(ioErrorText(err));
-    return DataReader(std::move(bytes));
+        throw EInOutError(ioErrorText(err) + "\r(" + name + ")");
+    return DataReader(std::move(bytes), name, pastEnd);
+}
+
+void DataReader::fail(const std::string& text, int line) const
+{
+    if (name_.empty())
+        throw EInOutError(text);
+    throw EInOutError(text + "\r(" + name_ + " " + num(line) + "行目)"_sj);
 }
 
 void DataReader::skipLine()
@@ -52,14 +70,20 @@ void DataReader::skipLine()
         ++pos_;
     if (pos_ < buf_.size() && buf_[pos_] == '\n')
         ++pos_;
+    ++line_;   // at the end of the file too: the next value is wanted from the next line
 }
 
-int32_t DataReader::readInt()
+int32_t DataReader::readInt(int32_t low, int32_t high)
 {
-    while (pos_ < buf_.size() && (unsigned char)buf_[pos_] <= 32)
-        ++pos_;
-    if (pos_ >= buf_.size())
+    for (; pos_ < buf_.size() && (unsigned char)buf_[pos_] <= 32; ++pos_)
+        if (buf_[pos_] == '\n' || (buf_[pos_] == '\r' && (pos_ + 1 == buf_.size() || buf_[pos_ + 1] != '\n')))
+            ++line_;
+    if (pos_ >= buf_.size()) {
+        if (pastEnd_ == PastEnd::Error)
+            fail("ﾌｧｲﾙの終わりを越えて読み込もうとしました"_sj, line_);
         return 0;
+    }
+    const int line = line_;
     size_t start = pos_;
     while (pos_ < buf_.size() && (unsigned char)buf_[pos_] > 32 && pos_ - start < 32)
         ++pos_;
@@ -68,40 +92,57 @@ int32_t DataReader::readInt()
 
     size_t i = (token[0] == '-' || token[0] == '+') ? 1 : 0;
     if (i == token.size())
-        throw EInOutError("入力値が数値ではありません"_sj);
+        fail("入力値が数値ではありません"_sj, line);
     int64_t value = 0;
     for (; i < token.size(); ++i) {
         if (token[i] < '0' || token[i] > '9')
-            throw EInOutError("入力値が数値ではありません"_sj);
+            fail("入力値が数値ではありません"_sj, line);
         value = value * 10 + (token[i] - '0');
         if (value > int64_t(INT32_MAX) + 1)
-            throw EInOutError("入力値が数値ではありません"_sj);
+            fail("入力値が数値ではありません"_sj, line);
     }
     if (token[0] == '-')
         value = -value;
     if (value > INT32_MAX)
-        throw EInOutError("入力値が数値ではありません"_sj);
+        fail("入力値が数値ではありません"_sj, line);
+    if (value < low || value > high)
+        fail("入力値が範囲外です"_sj, line);
     return int32_t(value);
 }
 
 std::string DataReader::readString()
 {
+    if (pos_ >= buf_.size() && pastEnd_ == PastEnd::Error)
+        fail("ﾌｧｲﾙの終わりを越えて読み込もうとしました"_sj, line_);
     size_t start = pos_;
     while (pos_ < buf_.size() && buf_[pos_] != '\r' && buf_[pos_] != '\n')
         ++pos_;
-    std::string value = buf_.substr(start, pos_ - start);
+    std::string value = blankControls(buf_.substr(start, pos_ - start));
     skipLine();
     return value;
 }
 
 void replaceFile(const std::string& path, const std::string& bytes)
 {
+    // The rename below would go round a file's mode, so a file without
+    // write permission is refused here; root, whom the system lets write
+    // anything, is held to the mode bits too.
+    struct stat old;
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
+        throw EInOutError(ioErrorText(EACCES));
+
     const std::string tmp = path + ".tmp";
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         throw EInOutError(ioErrorText(errno));
-    size_t done = 0;
+    // The new file takes the old one's mode; only a regular file's mode is
+    // ours to set.
+    struct stat made;
     int err = 0;
+    if (exists && ::fstat(fd, &made) == 0 && S_ISREG(made.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
+        err = errno;
+    size_t done = 0;
     while (done < bytes.size() && !err) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno != EINTR)
@@ -120,3 +161,5 @@ void replaceFile(const std::string& path, const std::string& bytes)
         throw EInOutError(ioErrorText(err));
     }
 }
+
+void discardUnfinishedReplace(const std::string& path) { ::unlink((path + ".tmp").c_str()); }

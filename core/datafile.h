@@ -5,7 +5,8 @@
 #include <string>
 
 // An input/output error on a data file. what() is the CP932 text shown in
-// the message box ("ﾌｧｲﾙが見つかりません", "入力値が数値ではありません", ...).
+// the message box ("ﾌｧｲﾙが見つかりません", "入力値が数値ではありません", ...),
+// followed, for a named file, by a line that says where: "(my.dat 300行目)".
 class EInOutError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -14,30 +15,46 @@ public:
 // The box text for an errno value.
 std::string ioErrorText(int err);
 
+// A value is one line: every control character (below 0x20) becomes a blank.
+std::string blankControls(std::string s);
+
+// What reading past the end of a file gives: 0 and "" (the tables may be
+// short), or an error (a save that ends early is damaged).
+enum class PastEnd { Empty, Error };
+
 // Reads values as the game always has: an integer skips blanks and line
 // ends before its token and discards the rest of its line; a string is the
-// whole next line. Past the end an integer is 0 and a string is empty.
-// LF-only line ends and a leading "+" are accepted too.
+// whole next line, its control characters read as blanks. LF-only line
+// ends and a leading "+" are accepted too. Errors name the file and the
+// line when the reader has a name.
 class DataReader {
 public:
-    explicit DataReader(std::string bytes) : buf_(std::move(bytes)) {}
-    // Reads a whole file; EInOutError when it cannot be opened or read.
-    static DataReader open(const std::string& path);
+    explicit DataReader(std::string bytes, std::string name = {}, PastEnd pastEnd = PastEnd::Empty)
+        : buf_(std::move(bytes)), name_(std::move(name)), pastEnd_(pastEnd) {}
+    // Reads a whole file, named by its file name; EInOutError when it
+    // cannot be opened or read.
+    static DataReader open(const std::string& path, PastEnd pastEnd = PastEnd::Empty);
 
-    int32_t readInt();          // EInOutError when the token is not a number
+    // EInOutError when the token is not a number or lies outside low..high.
+    int32_t readInt(int32_t low = INT32_MIN, int32_t high = INT32_MAX);
     std::string readString();
 
 private:
     void skipLine();
+    [[noreturn]] void fail(const std::string& text, int line) const;
     std::string buf_;
+    std::string name_;
+    PastEnd pastEnd_;
     size_t pos_ = 0;
+    int line_ = 1;   // the line pos_ is on
 };
 
-// Collects values with their line ends.
+// Collects values with their line ends; a string's control characters are
+// written as blanks, so that every value stays one line.
 class DataWriter {
 public:
     void writeInt(int32_t v) { out_ += std::to_string(v) + "\r\n"; }
-    void writeString(const std::string& s) { out_ += s + "\r\n"; }
+    void writeString(const std::string& s) { out_ += blankControls(s) + "\r\n"; }
     const std::string& bytes() const { return out_; }
 
 private:
@@ -45,6 +62,11 @@ private:
 };
 
 // Replaces `path` safely: the bytes go to a temporary file in the same
-// folder, are flushed to the disk, and the file is renamed over `path`.
-// On failure the old file stays whole and EInOutError is thrown.
+// folder, are flushed to the disk, and the file is renamed over `path`,
+// keeping its mode. A file without write permission (read-only, for root
+// too) is refused as the platform refuses to write it. On failure the old
+// file stays whole and EInOutError is thrown.
 void replaceFile(const std::string& path, const std::string& bytes);
+// Removes the temporary file a replaceFile of `path` left when the process
+// was killed midway; `path` itself is whole either way.
+void discardUnfinishedReplace(const std::string& path);

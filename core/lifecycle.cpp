@@ -2,6 +2,7 @@
 
 #include "core/rng.h"
 #include "core/clock.h"
+#include "core/datafile.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/paths.h"
@@ -16,7 +17,15 @@ void TForm1::FormCreate()
 {
     openCueWaves();
     seedRandom(uint32_t(msNow()));
-    loadGameData();
+    discardUnfinishedSaves();
+    // A missing or damaged data file does not stop the window: it opens on
+    // the title as ever, and the box saying what is wrong comes once it is
+    // on screen. Nothing is saved until a load succeeds.
+    try {
+        loadGameData();
+    } catch (const EInOutError& e) {
+        QTimer::singleShot(0, this, [text = std::string(e.what())] { showMessage(text); });
+    }
     for (TImage* pickup : {doku_cg, koku_cg, coin_cg, toki_cg})
         pickup->move(-50, pickup->y());
     setWindowColour(this, Qt::black);

@@ -7,5 +7,8 @@
 void enterRanking();
 // Rewrites the record file (CP932, CRLF); EInOutError when it cannot.
 void writeRecordFile();
+// Where the record file lives, and the bytes it holds for the current state.
+std::string recordFilePath();
+std::string recordFileBytes();
 // The ranking as the title screen shows it, lines separated by "\r".
 std::string rankingText();

@@ -4,96 +4,132 @@
 #include "core/paths.h"
 #include "core/ranking.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "ui/dialogs.h"
 
 namespace {
 
-// my.dat, line by line; reading and writing walk the same order.
+// my.dat, line by line; reading and writing walk the same order. The area
+// picks from the area table, so a value outside it is refused on reading.
 template <class IO>
-void saveFields(IO& io)
+void saveFields(IO& io, tmy& m)
 {
-    io.num(my.reserved1);
-    io.num(my.memory);
-    io.num(my.soul);
-    io.num(my.consciousness);
-    io.str(my.playerName);
-    io.num(my.soulSword);
-    io.num(my.reserved2);
-    io.num(my.tryCount);
-    io.num(my.distance);
-    for (auto& n : my.itemCount)
+    io.num(m.reserved1);
+    io.num(m.memory);
+    io.num(m.soul);
+    io.num(m.consciousness);
+    io.str(m.playerName);
+    io.num(m.soulSword);
+    io.num(m.reserved2);
+    io.num(m.tryCount);
+    io.num(m.distance);
+    for (auto& n : m.itemCount)
         io.num(n);
-    io.num(my.currentArea);
-    io.num(my.maxSoul);
-    for (auto& n : my.areaClears)
+    io.num(m.currentArea, -1, int32_t(areaTable.size()) - 1);
+    io.num(m.maxSoul);
+    for (auto& n : m.areaClears)
         io.num(n);
-    for (auto& n : my.eventFlag)
+    for (auto& n : m.eventFlag)
         io.num(n);
-    io.num(my.coins);
-    io.num(my.deathEnergy);
-    io.num(my.score);
-    io.num(my.soulArmor);
-    io.num(my.karma);
+    io.num(m.coins);
+    io.num(m.deathEnergy);
+    io.num(m.score);
+    io.num(m.soulArmor);
+    io.num(m.karma);
     for (int k = 1; k <= 10; ++k)
-        io.num(my.rankScore[k]);
+        io.num(m.rankScore[k]);
     for (int k = 1; k <= 10; ++k)
-        io.str(my.rankName[k]);
+        io.str(m.rankName[k]);
     for (int k = 1; k <= 10; ++k)
-        io.num(my.rankEnergy[k]);
-    io.num(my.energySpent);
-    io.num(my.difficulty);
-    io.num(my.crestUnderworld);
-    io.num(my.crestSoul);
-    io.num(my.crestRedSword);
-    io.num(my.crestAdmins);
-    io.num(my.statusFaith);
-    io.num(my.statusGrudge);
-    io.num(my.statusPoison);
-    io.num(my.statusHeal);
+        io.num(m.rankEnergy[k]);
+    io.num(m.energySpent);
+    io.num(m.difficulty);
+    io.num(m.crestUnderworld);
+    io.num(m.crestSoul);
+    io.num(m.crestRedSword);
+    io.num(m.crestAdmins);
+    io.num(m.statusFaith);
+    io.num(m.statusGrudge);
+    io.num(m.statusPoison);
+    io.num(m.statusHeal);
 }
 
 struct Load {
     DataReader in;
-    void num(int32_t& v) { v = in.readInt(); }
+    void num(int32_t& v, int32_t low = INT32_MIN, int32_t high = INT32_MAX) { v = in.readInt(low, high); }
     void str(std::string& s) { s = in.readString(); }
 };
 
 struct Save {
     DataWriter out;
-    void num(int32_t& v) { out.writeInt(v); }
+    void num(int32_t& v, int32_t = 0, int32_t = 0) { out.writeInt(v); }
     void str(std::string& s) { out.writeString(s); }
 };
+
+// Gives the state's strings the form the file gives them (one line, control
+// characters as blanks), so that what is saved loads back as it was.
+struct OneLine {
+    void num(int32_t&, int32_t = 0, int32_t = 0) {}
+    void str(std::string& s) { s = blankControls(s); }
+};
+
+bool failed = false;
 
 } // namespace
 
 void loadGameData()
 {
-    Load save{DataReader::open(datPath("my.dat"))};
-    saveFields(save);
+    failed = true;   // until all three files are read
+    tmy state;
+    Load save{DataReader::open(datPath("my.dat"), PastEnd::Error)};
+    saveFields(save, state);
 
-    DataReader items = DataReader::open(datPath("item.dat"));
-    for (auto& item : itemTable) {
-        item.name = items.readString();
-        item.description = items.readString();
-        item.kind = items.readInt();
-        item.value = items.readInt();
+    std::array<titem, 256> items;
+    DataReader itemFile = DataReader::open(datPath("item.dat"));
+    for (auto& item : items) {
+        item.name = itemFile.readString();
+        item.description = itemFile.readString();
+        item.kind = itemFile.readInt();
+        item.value = itemFile.readInt();
     }
 
-    DataReader areas = DataReader::open(datPath("map.dat"));
-    for (auto& area : areaTable) {
-        area.name = areas.readString();
-        area.mapText = areas.readString();
-        area.entryCost = areas.readInt();
-        area.length = areas.readInt();
+    std::array<tmap, 99> areas;
+    DataReader areaFile = DataReader::open(datPath("map.dat"));
+    for (auto& area : areas) {
+        area.name = areaFile.readString();
+        area.mapText = areaFile.readString();
+        area.entryCost = areaFile.readInt();
+        area.length = areaFile.readInt();
     }
+
+    my = std::move(state);
+    itemTable = std::move(items);
+    areaTable = std::move(areas);
+    failed = false;
+}
+
+bool loadFailed() { return failed; }
+
+std::string saveFileBytes()
+{
+    Save save;
+    saveFields(save, my);
+    return save.out.bytes();
+}
+
+void refuseIfUnread()
+{
+    if (failed)
+        throw EInOutError("my.datを読み込めなかったので、セーブを取りやめました"_sj);
 }
 
 void saveGame()
 {
+    refuseIfUnread();
+    OneLine oneLine;
+    saveFields(oneLine, my);
     enterRanking();
-    Save save;
-    saveFields(save);
-    replaceFile(datPath("my.dat"), save.out.bytes());
+    replaceFile(datPath("my.dat"), saveFileBytes());
     writeRecordFile();
 }
 
@@ -106,6 +142,12 @@ bool saveGameOrReport()
         showMessage(e.what());
         return false;
     }
+}
+
+void discardUnfinishedSaves()
+{
+    discardUnfinishedReplace(datPath("my.dat"));
+    discardUnfinishedReplace(recordFilePath());
 }
 
 void resetRun()

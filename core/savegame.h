@@ -1,15 +1,29 @@
 // Loading and saving the game state.
 #pragma once
+#include <string>
 
-// Reads my.dat, then item.dat, then map.dat. On an error (EInOutError) the
-// fields already read keep their new values and the later files are not read.
+// Reads my.dat, then item.dat, then map.dat, all or nothing: on an error
+// (EInOutError, naming the file and the line) the state and the tables
+// keep what they held, and saving is refused until a load succeeds. A
+// my.dat that ends early, or whose area lies outside the area table, is
+// damaged.
 void loadGameData();
+// True from a failed loadGameData until a successful one: the save on disk
+// was not read, so nothing may be written over it.
+bool loadFailed();
+// Meanwhile this refuses (EInOutError) whatever would write over it.
+void refuseIfUnread();
 // Offers the run to the ranking, writes my.dat from the current state, then
 // rewrites the record file (EInOutError on failure; the later steps are
-// then skipped).
+// then skipped). Refused with EInOutError after a failed load.
 void saveGame();
+// The bytes my.dat holds for the current state, as saveGame writes them.
+std::string saveFileBytes();
 // Saves, or shows why it could not and returns false: for the scenes that
 // must go on after their save and give the soul its buttons back.
 bool saveGameOrReport();
+// Removes what saves cut short by a killed process left beside my.dat and
+// the record file (at start-up).
+void discardUnfinishedSaves();
 // Clears the per-run state for a new game.
 void resetRun();

@@ -2,15 +2,24 @@
 // with their partial results, and the safe replacement of the save.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QTest>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "core/datafile.h"
 #include "core/paths.h"
+#include "core/ranking.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tests/support/app.h"
+#include "tests/support/game.h"
 #include "ui/dialogs.h"
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -27,12 +36,19 @@ struct Boxes {
     ~Boxes() { setDialogHook(nullptr); }
 };
 
-// The file with its 1-based line n replaced.
-std::string withLine(std::string file, int n, const std::string& text)
+// Where the file's 1-based line n begins.
+size_t lineStart(const std::string& file, int n)
 {
     size_t pos = 0;
     for (int i = 1; i < n; ++i)
         pos = file.find("\r\n", pos) + 2;
+    return pos;
+}
+
+// The file with its line n replaced.
+std::string withLine(std::string file, int n, const std::string& text)
+{
+    const size_t pos = lineStart(file, n);
     return file.replace(pos, file.find("\r\n", pos) - pos, text);
 }
 
@@ -80,6 +96,51 @@ TEST(DataReader, NonNumbersAndNumbersBeyond32BitsAreNotNumeric)
     EXPECT_EQ(edges.readInt(), INT32_MIN);
 }
 
+std::string errorOf(const std::function<void()>& read)
+{
+    try {
+        read();
+    } catch (const EInOutError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(DataReader, ANamedFileSaysWhereItFailedAndAWholeFileMayNotEndEarly)
+{
+    // Blank lines, LF and lone CR line ends all count as lines.
+    DataReader in("1\r\n\r\n2\n\r3\rx\r\n", "t.dat");
+    in.readInt();
+    in.readInt();
+    in.readInt();
+    EXPECT_EQ(errorOf([&] { in.readInt(); }), "入力値が数値ではありません\r(t.dat 6行目)"_sj);
+    DataReader range("5\r\n-2\r\n", "t.dat");
+    EXPECT_EQ(range.readInt(-1, 5), 5);
+    EXPECT_EQ(errorOf([&] { range.readInt(-1, 5); }), "入力値が範囲外です\r(t.dat 2行目)"_sj);
+
+    const std::string pastEnd = "ﾌｧｲﾙの終わりを越えて読み込もうとしました"_sj;
+    DataReader empty("", "my.dat", PastEnd::Error);
+    EXPECT_EQ(errorOf([&] { empty.readInt(); }), pastEnd + "\r(my.dat 1行目)"_sj);
+    DataReader cut("7\r\nname\r\n12", "my.dat", PastEnd::Error);   // the last line without its end
+    EXPECT_EQ(cut.readInt(), 7);
+    EXPECT_EQ(cut.readString(), "name");
+    EXPECT_EQ(cut.readInt(), 12);
+    EXPECT_EQ(errorOf([&] { cut.readString(); }), pastEnd + "\r(my.dat 4行目)"_sj);
+    DataReader tail("7\r\n\r\n", "my.dat", PastEnd::Error);
+    tail.readInt();
+    EXPECT_EQ(errorOf([&] { tail.readInt(); }), pastEnd + "\r(my.dat 3行目)"_sj);
+}
+
+TEST(DataReader, ControlCharactersInAStringReadAsBlanksAndAreWrittenAsBlanks)
+{
+    DataReader in("a\tb\x01\x1f\r\n\x7f\r\n");
+    EXPECT_EQ(in.readString(), "a b  ");
+    EXPECT_EQ(in.readString(), "\x7f");
+    DataWriter out;
+    out.writeString("x\r\ny\tz\0"s);
+    EXPECT_EQ(out.bytes(), "x  y z \r\n");
+}
+
 class SaveFiles : public ::testing::Test {
 protected:
     TempAppDir dir;
@@ -114,6 +175,7 @@ TEST_F(SaveFiles, SaveThenLoadRestoresEveryField)
     }
     for (int i = 0; i < 99; ++i)
         saved.areaClears[i] = -i;
+    saved.currentArea = 98;   // the last area of the table
 
     my = saved;
     saveGame();
@@ -163,22 +225,48 @@ TEST_F(SaveFiles, AnEmptyNameIsWrittenAsAnEmptyLine)
     EXPECT_EQ(withLine(bytes, 5, ""), bytes);   // line 5, the name, is empty
 }
 
-TEST_F(SaveFiles, AShortSaveReadsTheMissingValuesAsZeroAndExtraLinesAreIgnored)
+TEST_F(SaveFiles, ASaveThatEndsEarlyIsRefusedButExtraLinesAreIgnored)
 {
+    Boxes boxes;
     my.statusHeal = 9;
     my.statusPoison = 4;
     saveGame();
-    std::string bytes = readFile(dir.dat("my.dat"));
+    const std::string whole = readFile(dir.dat("my.dat"));
+    std::string bytes = whole;
     bytes.resize(bytes.rfind("9\r\n"));   // 666 lines: the last status missing
-    writeFile(dir.dat("my.dat"), bytes + "");
     my.statusHeal = 5;
-    loadGameData();
-    EXPECT_EQ(my.statusHeal, 0);
-    EXPECT_EQ(my.statusPoison, 4);
+    const std::string pastEnd = "ﾌｧｲﾙの終わりを越えて読み込もうとしました"_sj;
+    // A line short; cut inside line 300, whose value is read as it stands;
+    // empty.
+    const std::string cut = whole.substr(0, lineStart(whole, 300) + 1);
+    for (const auto& [file, where] : {std::pair{bytes, "(my.dat 667行目)"}, std::pair{cut, "(my.dat 301行目)"},
+                                      std::pair{std::string(), "(my.dat 1行目)"}}) {
+        writeFile(dir.dat("my.dat"), file);
+        boxes.texts.clear();
+        guarded([] { loadGameData(); });
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{pastEnd + "\r" + toCp932(where).value()});
+        EXPECT_EQ(my.statusHeal, 5);
+        EXPECT_EQ(readFile(dir.dat("my.dat")), file);   // the damaged file stays as it was
+    }
 
     writeFile(dir.dat("my.dat"), bytes + "1\r\nextra\r\nlines\r\n");
     loadGameData();
     EXPECT_EQ(my.statusHeal, 1);
+    EXPECT_EQ(my.statusPoison, 4);
+}
+
+TEST_F(SaveFiles, ShortTablesReadTheMissingValuesAsZeroAndEmpty)
+{
+    std::string items = readFile(dir.dat("item.dat"));
+    items.resize(items.find("\r\n") + 2);   // the first name only
+    writeFile(dir.dat("item.dat"), items);
+    writeFile(dir.dat("map.dat"), "");
+    loadGameData();
+    EXPECT_FALSE(itemTable[0].name.empty());
+    EXPECT_EQ(itemTable[0].kind, 0);
+    EXPECT_EQ(itemTable[1].name, "");
+    EXPECT_EQ(areaTable[0].name, "");
+    EXPECT_EQ(areaTable[0].length, 0);
 }
 
 TEST_F(SaveFiles, AMissingSaveIsReportedAndTheTablesAreNotRead)
@@ -189,30 +277,141 @@ TEST_F(SaveFiles, AMissingSaveIsReportedAndTheTablesAreNotRead)
     std::filesystem::remove(dir.dat("my.dat"));
     guarded([] { loadGameData(); });
     ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "ﾌｧｲﾙが見つかりません"_sj);
+    EXPECT_EQ(boxes.texts[0], "ﾌｧｲﾙが見つかりません\r(my.dat)"_sj);
     EXPECT_EQ(itemTable[1].name, "before");
     EXPECT_EQ(my.coins, 77);
 }
 
-TEST_F(SaveFiles, ANonNumericValueKeepsWhatWasReadBeforeIt)
+TEST_F(SaveFiles, AFailedLoadChangesNothingAtAll)
 {
     Boxes boxes;
     my.memory = 3;
     my.soul = 4;
-    my.consciousness = 5;
     saveGame();
-    // Line 3 (soul) becomes text: lines 1 and 2 are read, the rest kept.
+    // Line 3 (soul) becomes text: the lines before it are read, but not kept.
     std::string bytes = withLine(withLine(readFile(dir.dat("my.dat")), 1, "-8"), 2, "21");
     writeFile(dir.dat("my.dat"), withLine(bytes, 3, "soul?"));
-    my.memory = 0;
     my.soul = 99;
     guarded([] { loadGameData(); });
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "入力値が数値ではありません"_sj);
-    EXPECT_EQ(my.reserved1, -8);
-    EXPECT_EQ(my.memory, 21);
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{"入力値が数値ではありません\r(my.dat 3行目)"_sj});
+    EXPECT_EQ(my.reserved1, 0);
+    EXPECT_EQ(my.memory, 3);
     EXPECT_EQ(my.soul, 99);
-    EXPECT_EQ(my.consciousness, 5);
+
+    // The last file failing leaves the state and the first table as they were too.
+    writeFile(dir.dat("my.dat"), bytes);
+    const std::string map = readFile(dir.dat("map.dat"));
+    writeFile(dir.dat("map.dat"), withLine(map, 396, "long?"));
+    itemTable[1].name = "before";
+    boxes.texts.clear();
+    guarded([] { loadGameData(); });
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{"入力値が数値ではありません\r(map.dat 396行目)"_sj});
+    EXPECT_EQ(my.memory, 3);
+    EXPECT_EQ(itemTable[1].name, "before");
+    writeFile(dir.dat("map.dat"), map);
+    loadGameData();
+    EXPECT_EQ(my.memory, 21);
+    EXPECT_NE(itemTable[1].name, "before");
+}
+
+TEST_F(SaveFiles, AnAreaOutsideTheAreaTableIsRefused)
+{
+    Boxes boxes;
+    saveGame();
+    const std::string bytes = readFile(dir.dat("my.dat"));
+    for (const char* area : {"99", "-2", "2147483647"}) {
+        writeFile(dir.dat("my.dat"), withLine(bytes, 266, area));
+        boxes.texts.clear();
+        guarded([] { loadGameData(); });
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{"入力値が範囲外です\r(my.dat 266行目)"_sj}) << area;
+    }
+    // The map, an area the game never walks, and a difficulty it does not know still load.
+    for (int area : {-1, 14, 98}) {
+        writeFile(dir.dat("my.dat"), withLine(withLine(bytes, 266, num(area)), 659, "7"));
+        loadGameData();
+        EXPECT_EQ(my.currentArea, area);
+        EXPECT_EQ(my.difficulty, 7);
+    }
+}
+
+TEST_F(SaveFiles, AfterAFailedLoadNothingIsWrittenUntilALoadSucceeds)
+{
+    Boxes boxes;
+    my.tryCount = 3;
+    saveGame();
+    const std::string record = readFile(recordFilePath());
+    const std::string damaged = withLine(readFile(dir.dat("my.dat")), 300, "x");
+    writeFile(dir.dat("my.dat"), damaged);
+    EXPECT_FALSE(loadFailed());
+    guarded([] { loadGameData(); });
+    EXPECT_TRUE(loadFailed());
+    my.score = 99999;
+    boxes.texts.clear();
+    guarded([] { saveGame(); });
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{"my.datを読み込めなかったので、セーブを取りやめました"_sj});
+    EXPECT_EQ(readFile(dir.dat("my.dat")), damaged);
+    EXPECT_EQ(readFile(recordFilePath()), record);
+    EXPECT_NE(my.rankScore[1], 99999);   // nor is the ranking touched
+
+    writeFile(dir.dat("my.dat"), withLine(damaged, 300, "0"));   // mended by hand
+    loadGameData();
+    EXPECT_FALSE(loadFailed());
+    my.tryCount = 4;
+    saveGame();
+    EXPECT_NE(readFile(recordFilePath()).find("トライ回数：4回"_sj), std::string::npos);
+}
+
+TEST_F(SaveFiles, ControlCharactersAreSavedAsBlanksSoTheSaveLoadsBackAsItWas)
+{
+    my.playerName = "ab\r\ncd\t";
+    my.rankName[3] = "x\ny";
+    saveGame();
+    const std::string bytes = readFile(dir.dat("my.dat"));
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 667);
+    EXPECT_EQ(my.playerName, "ab  cd ");   // the state holds what the file holds
+    EXPECT_EQ(my.rankName[3], "x y");
+    const std::string record = readFile(recordFilePath());
+    EXPECT_EQ(std::count(record.begin(), record.end(), '\n'), 17);
+    const tmy saved = my;
+    my = tmy{};
+    loadGameData();
+    EXPECT_EQ(saveFileBytes(), bytes);
+    EXPECT_EQ(my.playerName, saved.playerName);
+    EXPECT_EQ(my.rankName, saved.rankName);
+
+    // One written by hand loads with blanks, and saves as it loaded.
+    writeFile(dir.dat("my.dat"), withLine(bytes, 5, "n\x01m\x1b"));
+    loadGameData();
+    EXPECT_EQ(my.playerName, "n m ");
+    saveGame();
+    EXPECT_EQ(readFile(dir.dat("my.dat")), withLine(bytes, 5, "n m "));
+}
+
+TEST_F(SaveFiles, AReadOnlySaveOrRecordFileIsRefusedAndKeptAsItWas)
+{
+    namespace fs = std::filesystem;
+    Boxes boxes;
+    saveGame();
+    const std::string save = readFile(dir.dat("my.dat"));
+    const std::string record = readFile(recordFilePath());
+    my.coins = 4321;
+    // Root may write anything: the mode bits decide, as the read-only attribute would.
+    for (const std::string& path : {dir.dat("my.dat"), recordFilePath()}) {
+        fs::permissions(path, fs::perms(0444));
+        boxes.texts.clear();
+        guarded([] { saveGame(); });
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{"ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj}) << path;
+        EXPECT_EQ(fs::status(path).permissions(), fs::perms(0444)) << path;
+        EXPECT_EQ(readFile(path), path == recordFilePath() ? record : save) << path;
+        fs::permissions(path, fs::perms(0600));
+    }
+    EXPECT_NE(readFile(dir.dat("my.dat")), save);   // the second round wrote the save before the record
+    // A writable file keeps its mode.
+    my.tryCount = 12;
+    saveGame();
+    EXPECT_EQ(fs::status(dir.dat("my.dat")).permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(recordFilePath()).permissions(), fs::perms(0600));
+    EXPECT_NE(readFile(recordFilePath()), record);
 }
 
 TEST_F(SaveFiles, AnItemWithAnEmptyNameIsNoItem)
@@ -253,6 +452,76 @@ TEST(ReplaceFile, ADiskFullWriteLeavesTheOldFileAndNoTemporaryFile)
     }
     EXPECT_EQ(readFile(path), "old");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+}
+
+// The program's start on a folder damaged first: the box comes once the
+// window is on screen, over the title.
+TEST(StartUp, ADamagedSaveIsShownOverTheTitleAndNothingIsWrittenOverIt)
+{
+    std::string damaged;
+    TestGame game(VirtualAudio::Manual, [&](const TempAppDir& dir) {
+        damaged = withLine(readFile(dir.dat("my.dat")), 300, "x");
+        writeFile(dir.dat("my.dat"), damaged);
+    });
+    TForm1& f = game.form();
+    EXPECT_TRUE(game.boxes.empty());   // no box before the window is on screen
+    QCoreApplication::processEvents();
+    EXPECT_EQ(game.boxes, std::vector<std::string>{"入力値が数値ではありません\r(my.dat 300行目)"_sj});
+    EXPECT_TRUE(visible(f.start_box));
+
+    // A new game is refused before it clears anything: it writes neither
+    // the save nor the record file.
+    game.answers = {true};
+    guarded([&f] { f.Image7Click(); });
+    EXPECT_EQ(game.boxes.back(), "my.datを読み込めなかったので、セーブを取りやめました"_sj);
+    EXPECT_EQ(game.answers.size(), 1u);   // not even asked
+    EXPECT_EQ(readFile(game.dir.dat("my.dat")), damaged);
+    EXPECT_FALSE(std::filesystem::exists(recordFilePath()));
+    EXPECT_TRUE(loadFailed());
+
+    // Once the player has mended the file, continuing goes on from it
+    // (a run whose prologue has played: line 380 is its flag).
+    writeFile(game.dir.dat("my.dat"), withLine(withLine(damaged, 300, "0"), 380, "1"));
+    guarded([&f] { f.y_bClick(); });
+    EXPECT_FALSE(loadFailed());
+    EXPECT_FALSE(visible(f.start_box));
+}
+
+TEST(StartUp, RemovesWhatASaveKilledMidwayLeftBehind)
+{
+    std::string save;
+    TestGame game(VirtualAudio::Manual, [&](const TempAppDir& dir) {
+        save = readFile(dir.dat("my.dat"));
+        writeFile(dir.dat("my.dat.tmp"), save.substr(0, 100));
+        writeFile(dir.path() + "/記録.txt.tmp", "★");
+    });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(game.boxes.empty());
+    EXPECT_FALSE(std::filesystem::exists(game.dir.dat("my.dat.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(recordFilePath() + ".tmp"));
+    EXPECT_EQ(readFile(game.dir.dat("my.dat")), save);
+}
+
+TEST(NameEntry, APastedLineBreakNeverReachesTheSave)
+{
+    TestGame game;
+    TForm1& f = game.form();
+    f.start_box->hide();
+    f.name_box->show();
+    QGuiApplication::clipboard()->setText("ab\r\ncd");
+    QTest::keyClick(f.name_l, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.name_l->text(), "abcd");
+    QInputMethodEvent commit;
+    commit.setCommitString("\tef\n");
+    QApplication::sendEvent(f.name_l, &commit);
+    EXPECT_EQ(f.name_l->text(), "abcdef");
+    EXPECT_EQ(f.name_l->cursorPosition(), 6);
+    game.clickThrough();
+    f.Button5Click();   // きめた
+    EXPECT_EQ(my.playerName, "abcdef");
+    saveGame();
+    const std::string bytes = readFile(game.dir.dat("my.dat"));
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 667);
 }
 
 TEST(ResetRun, ClearsTheRunAndKeepsWhatOutlivesIt)

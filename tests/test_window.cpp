@@ -342,22 +342,17 @@ TEST(Closing, AFullResetIsNotSavedByClosing)
     EXPECT_EQ(readFile(game.dir.dat("my.dat")), before);
 }
 
-TEST(StartUp, AMissingDataFileLeavesAWindowWithoutItsLayout)
+TEST(StartUp, AMissingDataFileIsShownOverTheWindowLaidOutAsEver)
 {
-    TempAppDir dir;
-    std::filesystem::remove(dir.dat("map.dat"));
-    std::vector<std::string> boxes;
-    setDialogHook([&](bool, const std::string& t) {
-        boxes.push_back(t);
-        return false;
-    });
-    TForm1 form;
-    setDialogHook(nullptr);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "ﾌｧｲﾙが見つかりません"_sj);
-    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(form.coin_cg->x(), 0);   // not parked
-    EXPECT_TRUE(form.bak->picture.isNull());
+    TestGame game(VirtualAudio::Manual, [](const TempAppDir& dir) { std::filesystem::remove(dir.dat("map.dat")); });
+    TForm1& form = game.form();
+    EXPECT_TRUE(game.boxes.empty());   // not on a bare screen: the box waits for the window
+    QCoreApplication::processEvents();
+    ASSERT_EQ(game.boxes.size(), 1u);
+    EXPECT_EQ(game.boxes[0], "ﾌｧｲﾙが見つかりません\r(map.dat)"_sj);
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(form.coin_cg->x(), -50);   // parked
+    EXPECT_FALSE(form.bak->picture.isNull());
 }
 
 } // namespace

@@ -125,6 +125,7 @@ void beginRun()
 void newGame()
 {
     playCue(3, "b.wav");
+    refuseIfUnread();   // a save that could not be read is not cleared over
     if (!askYesNo("すべてを初期化するよ？いいの？"_sj)) {
         playCue(1, "no.wav");
         return;

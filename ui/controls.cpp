@@ -419,8 +419,16 @@ namespace {
 class Cp932Validator : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString& input, int&) const override
+    // The text is one line of CP932: control characters (a pasted line
+    // break, a tab) are dropped, anything without a CP932 form is refused.
+    State validate(QString& input, int& pos) const override
     {
+        for (qsizetype i = input.size() - 1; i >= 0; --i)
+            if (input[i].unicode() < 0x20) {
+                input.remove(i, 1);
+                if (i < pos)
+                    --pos;
+            }
         return toCp932(input.toStdString()) ? Acceptable : Invalid;
     }
 };

@@ -200,7 +200,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 };
 
-// A single-line edit that refuses characters with no CP932 form.
+// A single-line edit that drops control characters and refuses characters
+// with no CP932 form, typed or pasted.
 class TEdit : public QLineEdit {
 public:
     TEdit(QWidget* parent, QRect r);

@@ -9,8 +9,10 @@
 #include "mixer/sound_mixer.h"
 #include "ui/dialogs.h"
 
-TestGame::TestGame()
+TestGame::TestGame(VirtualAudio audio, const std::function<void(const TempAppDir&)>& prepare)
 {
+    if (prepare)
+        prepare(dir);
     my = tmy{};
     clickWait = 0;
     setDialogHook([this](bool question, const std::string& text) {
@@ -21,7 +23,7 @@ TestGame::TestGame()
         answers.pop_front();
         return yes;
     });
-    useVirtualAudio(VirtualAudio::Manual);
+    useVirtualAudio(audio);
     form_ = std::make_unique<TForm1>();
     new TForm2;   // sets Form2, as at start-up
     form_->show();

@@ -2,10 +2,12 @@
 // folder, with boxes answered by the test and every box text recorded.
 #pragma once
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "mixer/audio_output.h"
 #include "tests/support/app.h"
 #include "ui/form1.h"
 
@@ -19,7 +21,11 @@ inline int rows(const TLabel* label, const std::string& cp932)
 
 class TestGame {
 public:
-    TestGame();
+    // The virtual output plays only when a test steps it, unless it is told
+    // to play in real time, on a thread of its own. `prepare` may change the
+    // program's folder before the window starts on it.
+    explicit TestGame(VirtualAudio audio = VirtualAudio::Manual,
+                      const std::function<void(const TempAppDir&)>& prepare = {});
     ~TestGame();
     TForm1& form() { return *form_; }
     // Answers for the next confirmations, in order (No once they run out).
