@@ -120,6 +120,7 @@ void playTurn()
         p = 1;
     if (soulSwordReleased == 1) {
         soulSwordReleased = 0;
+        Form1->battle_b2->hide();   // spent: no second blow from the glowing face
         p = 2 * p + 2;
         appendMessage("[魂の剣の解放]"_sj);
     }

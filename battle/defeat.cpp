@@ -53,12 +53,21 @@ int memoryGain(int strength)
     return n;
 }
 
+// A question or the name asked on the step the soul dies on waits, greyed,
+// until it stands up again.
+void holdQuestions(bool held)
+{
+    Form1->select_box->setEnabled(!held);
+    Form1->name_box->setEnabled(!held);
+}
+
 // The soul falls apart into the dark and its death is said. The buttons go
 // first: nothing the player pressed meanwhile may start inside a death.
 void fall()
 {
     TForm1& f = *Form1;
     hidePlayButtons();
+    holdQuestions(true);
     playCue(1, "16.wav");
     pumpMessages();
     showFrames({"dead.bmp", "dead2.bmp", "dead3.bmp", "dead4.bmp", "dead5.bmp"}, 80);
@@ -86,6 +95,7 @@ void rise(bool shrinks, int soulGiven)
     waitForClick();
     my.soul += soulGiven;
     showPicture("bak1.bmp");
+    holdQuestions(false);
     showPlayButtons();
 }
 
@@ -138,11 +148,12 @@ void DefeatEnemy()
 void GrantDefeatRewards()
 {
     TForm1& f = *Form1;
-    if (enemyItem >= 0 && enemyItem < int(itemTable.size())) {
+    if (enemyItem != -1) {
         refreshStatus();
-        setMessage(f.moji_l->caption() + "\r【"_sj + itemTable[enemyItem].name + "】を入手した!!"_sj);
+        setMessage(f.moji_l->caption() + "\r【"_sj + at(itemTable, enemyItem).name + "】を入手した!!"_sj);
         waitForClick();
-        my.itemCount[enemyItem] = std::min(my.itemCount[enemyItem] + 1, 99);
+        int32_t& held = at(my.itemCount, enemyItem);
+        held = std::min(held + 1, 99);
         rebuildItemList();
     }
 
@@ -197,7 +208,10 @@ bool CheckDeath()
 void GameOver()
 {
     TForm1& f = *Form1;
-    f.walk_b->hide();
+    // Nothing of the run may be pressed or answered through its last words.
+    hidePlayButtons();
+    f.select_box->hide();
+    f.name_box->hide();
     setMessage("死のエネルギーが底を付いてしまった...."_sj);
     waitForClick();
     appendMessage("こうなっては、魂の悪あがきもここまでだろう"_sj);
@@ -207,15 +221,12 @@ void GameOver()
     setMessage("ＧＡＭＥ　ＯＶＥＲ"_sj);
     waitForClick();
 
-    // The run is over: no fight of it may follow the soul back to its save.
-    inBattle = 0;
-    guardianBattle = 0;
-    enemyHp = 0;
-    enemySpecial = 0;
+    // The run is over: nothing of its moment follows the soul back to its save.
+    resetMoment();
     try {
         loadGameData();
     } catch (const EInOutError& e) {
-        showMessage(e.what());   // the title still returns; a new run can begin from it
+        showMessage(e.what());   // the title still returns; a mended save can be continued
     }
     playMusic("miruhe.mid");
     f.start_box->show();

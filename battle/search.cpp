@@ -39,19 +39,20 @@ int randomItemOfKind(std::initializer_list<int> kinds)
 
 void gainItem(int id, int count)
 {
-    my.itemCount[id] += count;
+    at(my.itemCount, id) += count;
     rebuildItemList();
 }
 
 bool onField(const TImage* pickup) { return pickup->x() >= 0; }
 void park(TImage* pickup) { pickup->move(-50, pickup->y()); }
 
-// A spirit that attacks as soon as it shows itself.
+// A spirit that attacks as soon as it shows itself. Nothing can be pressed
+// from the moment it starts to appear.
 void attack(const std::string& profile, const std::string& portrait, const std::string& line)
 {
+    hidePlayButtons();
     showProfile(profile);
     fadeInPortrait(portrait);
-    hidePlayButtons();
     say(line);
     ambush();
 }
@@ -128,10 +129,12 @@ void openCorpse()
     if (R(10) <= 8) {
         const int id = randomNamedItem();
         gainItem(id, 1);
-        setMessage("『"_sj + itemTable[id].name + "』を骸の中から発見した!!"_sj);
+        setMessage("『"_sj + at(itemTable, id).name + "』を骸の中から発見した!!"_sj);
         return;
     }
+    // Through the wait nothing else can be done: no step, no item.
     f.walk_b->hide();
+    f.item_list->setEnabled(false);
     setMessage("只ならぬ妖気が辺りに立ちこめた"_sj);
     waitForClick();
     if (my.karma <= -11) {
@@ -145,6 +148,7 @@ void openCorpse()
         my.deathEnergy -= 10;
     }
     f.walk_b->show();
+    f.item_list->setEnabled(true);
 }
 
 void pickUpObject()
@@ -155,7 +159,7 @@ void pickUpObject()
     if (draw <= 6) {
         const int id = randomNamedItem();
         gainItem(id, 1);
-        setMessage("『"_sj + itemTable[id].name + "』を拾った!!"_sj);
+        setMessage("『"_sj + at(itemTable, id).name + "』を拾った!!"_sj);
     } else if (draw == 7) {
         setMessage("爆弾だった....!! 魂半減"_sj);
         my.soul -= my.soul / 2;
@@ -182,7 +186,7 @@ void openSealedCorpse()
     showPicture("trager2.bmp");
     const int id = randomNamedItem();
     gainItem(id, 3);
-    setMessage("カギを1つ使用して、『"_sj + itemTable[id].name + "』を 3つ発見した!!"_sj);
+    setMessage("カギを1つ使用して、『"_sj + at(itemTable, id).name + "』を 3つ発見した!!"_sj);
 }
 
 // The two spirits of the orbs: パン！, holy and as strong as the soul, and

@@ -1,5 +1,6 @@
 #include "core/clock.h"
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -7,7 +8,8 @@ namespace {
 bool virtualTime = false;
 int64_t virtualNow = 0;
 double pauseScale = 1.0;
-bool closed = false;
+std::atomic<bool> closed = false;   // also set from a signal handler
+static_assert(std::atomic<bool>::is_always_lock_free);
 }
 
 int64_t msNow()
@@ -24,8 +26,12 @@ void pauseMs(int ms)
         return;
     if (virtualTime)
         virtualNow += ms;
-    if (pauseScale > 0)
-        std::this_thread::sleep_for(std::chrono::microseconds(int64_t(ms * pauseScale * 1000)));
+    // Slept in short pieces, so that a pause under way ends soon after the
+    // program is told to end.
+    using namespace std::chrono;
+    const auto end = steady_clock::now() + microseconds(int64_t(ms * pauseScale * 1000));
+    while (!closed && steady_clock::now() < end)
+        std::this_thread::sleep_for(std::min<steady_clock::duration>(milliseconds(20), end - steady_clock::now()));
 }
 
 void useVirtualClock(int64_t start)

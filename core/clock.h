@@ -20,6 +20,7 @@ void clockAdvance(int64_t ms);
 void setPauseScale(double scale);
 
 // Once the window has closed, pauses, boxes and confirmations return at
-// once, so that a scene still running falls through to its end.
+// once, so that a scene still running falls through to its end. Safe to
+// call from a signal handler.
 void setWindowClosed(bool closed);
 bool windowClosed();

@@ -94,6 +94,7 @@ void hidePlayButtons()
 {
     Form1->walk_b->hide();
     Form1->battle_b->hide();
+    Form1->battle_b2->hide();   // its blinking face answers like the button itself
     Form1->kutu_b->hide();
     Form1->item_b->hide();
     Form1->item_list->setEnabled(false);

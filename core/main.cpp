@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "core/paths.h"
+#include "core/signals.h"
 #include "ui/form1.h"
 
 int main(int argc, char** argv)
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     app.setApplicationName("Ｋ．Ｔ．");
     app.setStyle("Windows");   // the classic bevelled buttons the game was drawn with
     setAppDir(QCoreApplication::applicationDirPath().toStdString());
+    endOnSignals();
     auto* form1 = new TForm1;
     auto* form2 = new TForm2;
     form1->show();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/rng.h"
+#include "core/text.h"
 
 tmy my;
 std::array<titem, 256> itemTable;
@@ -30,3 +31,24 @@ int randomNamedItem()
     while (itemTable[i].name.empty());
     return i;
 }
+
+void resetMoment()
+{
+    selectedItem = 0;
+    enemyHp = enemyMaxHp = enemyItem = enemyAlignment = enemySpecial = 0;
+    inBattle = guardianBattle = soulSwordReleased = 0;
+    foundTree = foundOrb = foundCorpse = foundSealedCorpse = foundObject = foundJewel = foundHole = 0;
+    sealMarkState = emptySearchCount = bakIndex = 0;
+    pendingQuestion = offerItem = offerCoins = 0;
+    shopSelected = shopMode = 0;
+    portraitFile.clear();
+}
+
+void resetWorkingGlobals()
+{
+    resetMoment();
+    clickWait = 0;
+    encounterTick = pulseTick = titleFrame = 0;
+}
+
+void outOfRange(int index) { throw ERangeError("番号 "_sj + num(index) + " のデータはありません"_sj); }

@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 struct tmy {
@@ -74,3 +75,27 @@ extern int32_t pendingQuestion, offerItem, offerCoins;
 extern int32_t shopSelected, shopMode;
 extern int32_t encounterTick, pulseTick, titleFrame;
 extern std::string portraitFile;
+
+// The working globals of the moment of play back to their start values (0,
+// strings empty): no enemy, nothing at the soul's feet, no question, no
+// shop. The program's own counters (the click flag, the encounter, pulse
+// and title ticks) run on.
+void resetMoment();
+// Every working global as at program start: the moment and the counters.
+void resetWorkingGlobals();
+
+// A number the game worked out, used to pick from a table or a saved array.
+// Out of range (damaged data, or a fault) it abandons the handler with a
+// message instead of reading past the end.
+class ERangeError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+[[noreturn]] void outOfRange(int index);
+template <class Table>
+auto& at(Table& table, int index)
+{
+    if (index < 0 || index >= int(table.size()))
+        outOfRange(index);
+    return table[size_t(index)];
+}

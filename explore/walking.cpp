@@ -178,7 +178,7 @@ void ordinaryStep()
     setMessage({});
     nextBackground();
     my.distance += 1;
-    if (my.distance >= areaTable[my.currentArea].length) {
+    if (my.distance >= at(areaTable, my.currentArea).length) {
         hidePlayButtons();
         meetGuardian();
         return;
@@ -193,7 +193,7 @@ void ordinaryStep()
         soulSwordReleased = 1;
     }
     if (my.deathEnergy <= 0)
-        GameOver();
+        return GameOver();   // the run is over: no death of it plays over the title
     CheckDeath();
 }
 
@@ -280,7 +280,7 @@ void conquerArea()
 {
     playMusic("not");
     playCue(1, "17.wav");
-    my.areaClears[my.currentArea] += 1;
+    at(my.areaClears, my.currentArea) += 1;
     for (const char* picture : {"stage1.bmp", "stage2.bmp", "stage3.bmp", "stage4.bmp", "stage5.bmp"})
         flashFrame(picture);
     Form1->cg->canvas.fillAll(Qt::white);
@@ -288,7 +288,7 @@ void conquerArea()
     pauseMs(40);
     for (const char* picture : {"stage5.bmp", "stage4.bmp", "stage3.bmp", "stage2.bmp", "stage1.bmp", "bak3.bmp"})
         flashFrame(picture);
-    showMessage(soulName() + "は、【"_sj + areaTable[my.currentArea].name + "】を制覇した"_sj);
+    showMessage(soulName() + "は、【"_sj + at(areaTable, my.currentArea).name + "】を制覇した"_sj);
     if (my.currentArea == 9)
         gameClear();
     playCue(0, "1.wav");

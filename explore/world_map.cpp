@@ -27,7 +27,7 @@ void hover(const std::string& text)
 // The area's line on the map, with the toll to go in.
 void hoverWithCost(int area)
 {
-    hover(areaTable[area].mapText + ",要:死のEnrgy "_sj + num(areaTable[area].entryCost));
+    hover(at(areaTable, area).mapText + ",要:死のEnrgy "_sj + num(at(areaTable, area).entryCost));
 }
 
 // The gates of the demon castle and of heaven's scales weigh the soul's karma.

@@ -28,7 +28,7 @@ void rebuildItemList()
 
 void takeSelectedItem()
 {
-    if (--my.itemCount[selectedItem] <= 0) {
+    if (--at(my.itemCount, selectedItem) <= 0) {
         selectedItem = -1;
         Form1->item_list->setItemText(Form1->item_list->currentRow(), {});
     }
@@ -46,8 +46,8 @@ void describeItem()
     if (selectedItem == -1)
         return;
     TForm1& f = *Form1;
-    const titem& item = itemTable[selectedItem];
-    std::string text = item.name + " > " + num(my.itemCount[selectedItem]) + "個\r"_sj;
+    const titem& item = at(itemTable, selectedItem);
+    std::string text = item.name + " > " + num(at(my.itemCount, selectedItem)) + "個\r"_sj;
     if (visible(f.store_box))
         text += "売価:金貨 "_sj + num(salePrice(selectedItem)) + "枚\r"_sj;
     f.item_l_box->show();
@@ -86,7 +86,7 @@ bool strikes(bool allowed)
 // it could not, and stays in hand: a save that failed.
 bool useSelectedItem()
 {
-    const titem& item = itemTable[selectedItem];
+    const titem& item = at(itemTable, selectedItem);
     const int v = item.value;
     const bool fighting = inBattle == 1;
     switch (item.kind) {

@@ -21,7 +21,7 @@ constexpr int sealedCoin = 105;
 // dearer above EASY.
 int goldPrice(int id)
 {
-    int p = itemTable[id].value / 5 + 1;
+    int p = at(itemTable, id).value / 5 + 1;
     if (p <= 0)
         p = 2;
     switch (my.difficulty) {
@@ -35,16 +35,16 @@ int goldPrice(int id)
 // The selected offer: its name, how many are held, its price, what it is.
 void describeOffer()
 {
-    const titem& item = itemTable[shopSelected];
+    const titem& item = at(itemTable, shopSelected);
     const std::string price =
         shopMode == 0 ? "価格 > 金貨 "_sj + num(goldPrice(shopSelected)) + "枚"_sj : "価格 > 封印金貨 1枚"_sj;
-    Form1->store_about_l->setCaption(item.name + "\r" + "所持 > "_sj + num(my.itemCount[shopSelected]) + "個\r"_sj +
+    Form1->store_about_l->setCaption(item.name + "\r" + "所持 > "_sj + num(at(my.itemCount, shopSelected)) + "個\r"_sj +
                                      price + "\r\r" + item.description);
 }
 
 } // namespace
 
-int salePrice(int id) { return std::max(1, itemTable[id].value / 10 + 1); }
+int salePrice(int id) { return std::max(1, at(itemTable, id).value / 10 + 1); }
 
 void openShop(int mode, int count)
 {
@@ -97,7 +97,7 @@ void TForm1::Button2Click()
         }
         --my.itemCount[sealedCoin];
     }
-    ++my.itemCount[shopSelected];
+    ++at(my.itemCount, shopSelected);
     playCue(1, "buy.wav");
     describeOffer();
     rebuildItemList();

@@ -50,6 +50,7 @@ SdlBackend::~SdlBackend()
 
 bool SdlBackend::open()
 {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");   // the program answers its signals itself
     started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (!started_)
         return false;

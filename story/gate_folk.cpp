@@ -104,7 +104,7 @@ void gaigaruInTheField()
 {
     const int strength = my.consciousness + my.maxSoul + 8;
     const int item = R(254);   // whatever he picked up on the way
-    meet(gaigaru, strength, itemTable[item].name.empty() ? 1 : item, 0);
+    meet(gaigaru, strength, at(itemTable, item).name.empty() ? 1 : item, 0);
     sayLines({"ガイガル「……なんだ、おまえか。今日はやらねえよ」",
               "ガイガル「この原っぱにいるとな、牢の壁の色を忘れられるんだ」"});
     walkOn();

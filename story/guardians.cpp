@@ -7,6 +7,7 @@
 #include "items/shop.h"
 #include "story/encounters.h"
 #include "story/scene_kit.h"
+#include "title/transitions.h"
 #include "ui/form1.h"
 #include "ui/message.h"
 #include "ui/music.h"
@@ -149,5 +150,7 @@ void meetGuardian()
         sayLines({"ミスティウィング「封印金貨一枚で、どれでも一つ。灯りの消えぬうちに選びな」"});
         return openShop(1, 20);
     }
+    default:   // a road nobody waits at the end of: the soul finds itself back on the map
+        return returnToMap();
     }
 }

@@ -134,8 +134,12 @@ TEST_F(Battle, ReleaseCriticalAndDarkKarmaMultiplyAndAMissTakesItAll)
     my.karma = -11;
     soulSwordReleased = 1;
     fight(3, 500);
+    f.Timer4Timer();
+    f.Timer4Timer();
+    ASSERT_TRUE(visible(f.battle_b2));   // the button glows
     // 3, released 2*3+2 = 8, dark karma 16, critical 32.
     turn({0, 0, 0, 0, quiet, quiet, quiet, quiet, quiet, quiet});
+    EXPECT_FALSE(visible(f.battle_b2));   // spent: its glow goes with it
     EXPECT_EQ(lines(f.moji_l->caption()), (Lines{"", "[魂の剣の解放]"_sj, "[暗黒のカルマ]"_sj, "[クリティカル]"_sj,
                                                 "32ダメージ与えた"_sj, "1ダメージくらった...."_sj}));
     EXPECT_EQ(enemyHp, 468);

@@ -291,10 +291,13 @@ TEST_F(Defeat, NoButtonWorksWhileADeathIsTold)
         SCOPED_TRACE(inFight);
         my.soul = 0;
         showPlayButtons();
+        f.battle_b2->show();   // a soul-sword release glowing on the button
+        f.select_box->show();   // a question asked on the same step
         std::vector<bool> usable;   // at every pass of the event loop until the soul stands up
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            usable.push_back(visible(f.walk_b) || visible(f.battle_b) || f.item_list->isEnabled());
+            usable.push_back(visible(f.walk_b) || visible(f.battle_b) || visible(f.battle_b2) || f.item_list->isEnabled() ||
+                             f.BitBtn1->isEnabled());
         });
         watch.start(0);
         inFight ? DieInBattle() : (void)CheckDeath();
@@ -302,6 +305,7 @@ TEST_F(Defeat, NoButtonWorksWhileADeathIsTold)
         ASSERT_GE(usable.size(), 4u);
         EXPECT_EQ(std::count(usable.begin(), usable.end(), true), 0);
         EXPECT_TRUE(visible(f.walk_b) && visible(f.battle_b));
+        EXPECT_TRUE(visible(f.select_box) && f.BitBtn1->isEnabled());   // still to be answered
     }
 }
 
@@ -333,6 +337,33 @@ TEST_F(Defeat, GameOverReturnsToTheTitleWithTheLastSave)
     EXPECT_EQ(f.mid_p->FileName, game.dir.dat("miruhe.mid"));   // the title's own music
     f.Timer1Timer();
     EXPECT_EQ(titleFrame, (frame + 1) % 100);   // and its animation runs again
+}
+
+// Through GAME OVER's words nothing of the run can be pressed, and no
+// question or name asked on its last step survives into the next run.
+TEST_F(Defeat, GameOverTakesEverythingOfTheRunAway)
+{
+    saveGame();
+    my.deathEnergy = -1;
+    showPlayButtons();
+    f.battle_b2->show();
+    f.select_box->show();
+    pendingQuestion = 9;
+    f.name_box->show();
+    foundHole = 1;
+    std::vector<bool> usable;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        usable.push_back(visible(f.walk_b) || visible(f.battle_b) || visible(f.battle_b2) || f.item_list->isEnabled() ||
+                         visible(f.select_box) || visible(f.name_box));
+    });
+    watch.start(0);
+    GameOver();
+    watch.stop();
+    ASSERT_GE(usable.size(), 4u);
+    EXPECT_EQ(std::count(usable.begin(), usable.end(), true), 0);
+    EXPECT_FALSE(visible(f.select_box) || visible(f.name_box));
+    EXPECT_EQ(foundHole, 0);   // nothing of the last step lies at the feet of the continued run
 }
 
 TEST_F(Defeat, AGameOverWithoutASaveStillReachesTheTitle)

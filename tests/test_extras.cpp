@@ -148,6 +148,21 @@ TEST_F(Extras, RarityIsOneStarForEveryTenAndOneMore)
         EXPECT_EQ(entry(c.value), head + c.stars + tail) << c.value;
 }
 
+TEST_F(Extras, EveryNamedItemFitsTheEncyclopedia)
+{
+    open(10000);
+    int shown = 0;
+    for (int id = 254; id >= 0; --id) {   // from the design value 0: every step is a change
+        f.zukan_v->setValue(id);
+        if (itemTable[id].name.empty())
+            continue;
+        ++shown;
+        EXPECT_LE(f.zukan_l->textHeight(f.zukan_l->caption()), f.zukan_l->height())
+            << id << " " << toUtf8(itemTable[id].name) << ": " << rows(f.zukan_l, f.zukan_l->caption()) << " rows";
+    }
+    EXPECT_GT(shown, 100);
+}
+
 TEST_F(Extras, AnIdWithoutAnItemShowsNothing)
 {
     open(10000);

@@ -50,7 +50,7 @@ TEST_F(Pictures, WhatIsDrawnOnTheSceneReachesTheScreen)
         EXPECT_EQ(shown.pixelColor(at), f.cg->picture.pixelColor(at)) << at.x() << "," << at.y();
 }
 
-TEST_F(Pictures, AMissingPictureAbandonsTheHandlerAndKeepsWhatChangedBefore)
+TEST_F(Pictures, AMissingPictureIsReportedAndTheSceneGoesOn)
 {
     my.coins = 1;
     guarded([] {
@@ -58,7 +58,7 @@ TEST_F(Pictures, AMissingPictureAbandonsTheHandlerAndKeepsWhatChangedBefore)
         showPicture("nothere.bmp");
         my.coins = 3;
     });
-    EXPECT_EQ(my.coins, 2);
+    EXPECT_EQ(my.coins, 3);
     ASSERT_EQ(game.boxes.size(), 1u);
     EXPECT_NE(game.boxes[0].find("nothere.bmp"), std::string::npos);
 
@@ -66,6 +66,17 @@ TEST_F(Pictures, AMissingPictureAbandonsTheHandlerAndKeepsWhatChangedBefore)
     guarded([] { fadeInPortrait("broken.bmp"); });
     ASSERT_EQ(game.boxes.size(), 2u);
     EXPECT_EQ(game.boxes[1], "ビットマップ イメージが不正です"_sj);
+
+    // A background gone from the folder does not hold the road up.
+    std::remove(game.dir.cg("bak1.bmp").c_str());
+    my.currentArea = 1;
+    my.deathEnergy = 50;
+    my.soul = my.maxSoul = 10;
+    encounterTick = -10;   // nothing met on these steps
+    for (int step = 0; step < 3; ++step)
+        emit f.walk_b->mouseDown();
+    EXPECT_EQ(my.distance, 3);
+    EXPECT_EQ(game.boxes.size(), 3u);
 }
 
 TEST_F(Pictures, APortraitFadesInWholeAndIsRemembered)
@@ -122,13 +133,13 @@ TEST_F(Pictures, LightningTakesTheKarmasColour)
 TEST_F(Pictures, LightningSegmentsFollowTheDraws)
 {
     my.karma = 0;
-    // Start point, then per segment: width, end point.
-    feedDraws({10, 20, 2, 100, 100, 7, 200, 30, 12, 50, 390, 8, 280, 200, 5, 10, 10, 2, 150, 150});
+    // Start point, then per segment: width, end point; x is drawn before y.
+    feedDraws({10, 20, 2, 100, 100, 7, 200, 30, 12, 50, 390, 8, 280, 200, 5, 10, 10, 2, 150, 250});
     f.bak->picture = QImage(300, 400, QImage::Format_RGB888);
     f.bak->picture.fill(Qt::black);
     drawLightning();
     EXPECT_EQ(pendingDraws(), 0);
-    EXPECT_EQ(f.cg->canvas.penPos, QPoint(150, 150));
+    EXPECT_EQ(f.cg->canvas.penPos, QPoint(150, 250));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QTimer>
 #include <filesystem>
 #include <set>
 
@@ -42,13 +43,21 @@ protected:
         f.name_l->setText(QString::fromUtf8(typed));
         f.Button5Click();
     }
-    // Puts question q as a scene does, then answers it.
+    // Puts question q as a scene does, then answers it. The buttons are
+    // back, as after a death on the step that asked: through the answer's
+    // lines nothing else may be pressed all the same.
     void answer(int q, bool yes)
     {
-        hidePlayButtons();
+        showPlayButtons();
         f.select_box->show();
         pendingQuestion = q;
+        bool offered = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] { offered |= visible(f.walk_b) || f.item_list->isEnabled(); });
+        watch.start(0);
         yes ? f.BitBtn1Click() : f.BitBtn2Click();
+        watch.stop();
+        EXPECT_FALSE(offered);
         EXPECT_FALSE(visible(f.select_box));
         EXPECT_EQ(game.cues(2).at(0), "6.wav");
     }

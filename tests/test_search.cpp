@@ -199,9 +199,10 @@ TEST_F(Search, ACorpseHoldsAnItemOrAnEvilAir)
     EXPECT_TRUE(sceneIs("trager2.bmp"));
     EXPECT_EQ(game.cues(0).back(), "mukuro.wav");
 
-    // Whether the soul could walk away while the evil air is told.
+    // Whether the soul could walk away, or use an item (one that leaves for
+    // the map, say), while the evil air is told.
     std::vector<bool> walkAtWait;
-    OnShow waiting([&] { walkAtWait.push_back(visible(f.walk_b)); });
+    OnShow waiting([&] { walkAtWait.push_back(visible(f.walk_b) || f.item_list->isEnabled()); });
     f.click_l->hide();   // from rest, every wait shows it
     f.click_l->installEventFilter(&waiting);
     const struct {
@@ -219,7 +220,7 @@ TEST_F(Search, ACorpseHoldsAnItemOrAnEvilAir)
         EXPECT_EQ(game.said, Lines{"只ならぬ妖気が辺りに立ちこめた"_sj});
         EXPECT_EQ(message(), toCp932(air.line).value());
         EXPECT_EQ(my.deathEnergy, air.energy);
-        EXPECT_TRUE(visible(f.walk_b));
+        EXPECT_TRUE(visible(f.walk_b) && f.item_list->isEnabled());
         EXPECT_FALSE(visible(f.battle_b));   // the wait took it away
     }
     EXPECT_EQ(walkAtWait, std::vector<bool>(3, false));

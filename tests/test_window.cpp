@@ -10,6 +10,7 @@
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "items/inventory.h"
 #include "tests/support/game.h"
 #include "ui/dialogs.h"
 #include "ui/message.h"
@@ -211,12 +212,12 @@ TEST(Window, ColoursAndTextsOfTheStrip)
 // A press at a point of a control, delivered to the window as the player's
 // press is (the window finds the control under it): true when it reached
 // the shared click handler.
-bool pressReachesClickHandler(TForm1& f, QWidget* w, QPoint at = {2, 2})
+bool pressReachesClickHandler(TForm1& f, QWidget* w, QPoint at = {2, 2}, Qt::MouseButton button = Qt::LeftButton)
 {
     clickWait = 0;
     const QPoint p = w->mapTo(&f, at);
-    QTest::mousePress(f.windowHandle(), Qt::LeftButton, {}, p);
-    QTest::mouseRelease(f.windowHandle(), Qt::LeftButton, {}, p);
+    QTest::mousePress(f.windowHandle(), button, {}, p);
+    QTest::mouseRelease(f.windowHandle(), button, {}, p);
     return clickWait == 1;
 }
 
@@ -237,6 +238,69 @@ TEST(Window, OnlyTheBoundControlsAndTheBareWindowAnswerAClick)
     f.start_box->show();
     EXPECT_FALSE(pressReachesClickHandler(f, f.start_box, {5, 5}));
     EXPECT_FALSE(pressReachesClickHandler(f, f.rank_l));
+}
+
+// Mouse-down handlers answer every button; click handlers, and the choice
+// of a list's row, only the left one.
+TEST(Window, EveryButtonPressesDownButOnlyTheLeftClicks)
+{
+    TestGame game;
+    TForm1& f = game.form();
+    f.start_box->hide();
+    for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+        EXPECT_TRUE(pressReachesClickHandler(f, f.cg, {5, 5}, b));
+        EXPECT_TRUE(pressReachesClickHandler(f, f.moji_l, {2, 2}, b));
+        EXPECT_TRUE(pressReachesClickHandler(f, &f, {422, 420}, b));
+    }
+    // The battle button is a click: the right button does not search.
+    emptySearchCount = 0;
+    pressReachesClickHandler(f, f.battle_b, {10, 10}, Qt::RightButton);
+    EXPECT_EQ(emptySearchCount, 0);
+    pressReachesClickHandler(f, f.battle_b, {10, 10});
+    EXPECT_EQ(emptySearchCount, 1);
+    // A right press on a row runs the list's handler but leaves the row chosen.
+    my.itemCount[1] = my.itemCount[2] = 1;
+    rebuildItemList();
+    const QRect second = f.item_list->visualItemRect(f.item_list->item(1));
+    pressReachesClickHandler(f, f.item_list->viewport(), f.item_list->visualItemRect(f.item_list->item(0)).center());
+    ASSERT_EQ(selectedItem, 1);
+    pressReachesClickHandler(f, f.item_list->viewport(), second.center(), Qt::RightButton);
+    EXPECT_EQ(f.item_list->currentRow(), 0);
+    EXPECT_EQ(selectedItem, 1);
+    EXPECT_EQ(game.cues(1).size(), 4u);   // the list's sound on each press and release
+}
+
+// A scene runs alone: inside its waits a click answers the wait, but no
+// other scene starts, whatever is pressed. A number out of its table ends
+// the handler with a box instead of reading past the table.
+TEST(Window, AScenesWaitsLetOnlyTheClickThrough)
+{
+    TestGame game;
+    TForm1& f = game.form();
+    f.start_box->hide();
+    my.currentArea = 1;
+    my.deathEnergy = 50;
+    my.soul = my.maxSoul = 10;
+    const int refused = guardRecord().refused;
+    int distanceInWait = -1;
+    QTimer::singleShot(0, [&] {
+        f.walk_b->show();   // as a fault in a scene might leave it
+        QTest::mouseClick(f.walk_b, Qt::LeftButton);
+        distanceInWait = my.distance;
+        QTest::mouseClick(f.cg, Qt::LeftButton);
+    });
+    guarded([] { waitForClick(); }, HandlerKind::Scene);
+    EXPECT_EQ(distanceInWait, 0);
+    EXPECT_EQ(guardRecord().refused, refused + 1);
+    EXPECT_EQ(clickWait, 1);
+
+    my.currentArea = 120;   // beyond the area table
+    const int abandoned = guardRecord().abandoned;
+    QTest::mouseClick(f.walk_b, Qt::LeftButton);
+    EXPECT_EQ(guardRecord().abandoned, abandoned + 1);
+    ASSERT_FALSE(game.boxes.empty());
+    EXPECT_NE(game.boxes.back().find("120"), std::string::npos);
+    EXPECT_EQ(my.distance, 1);   // the step had begun; nothing after the bad number happened
 }
 
 TEST(Window, AnUpperPictureTakesTheMouseFromTheOneBelowIt)

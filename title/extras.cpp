@@ -91,7 +91,7 @@ void TForm1::Label13MouseDown()
 void TForm1::zukan_vChange()
 {
     playCue(0, "list.wav");
-    const titem& item = itemTable[zukan_v->value()];
+    const titem& item = at(itemTable, zukan_v->value());
     if (item.name.empty()) {
         zukan_l->setCaption({});
         return;

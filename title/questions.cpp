@@ -56,6 +56,7 @@ void TForm1::Button5Click()
     my.playerName = typed.size() % 2 ? typed + " " : typed;
     playCue(2, "6.wav");
     name_box->hide();
+    hidePlayButtons();   // through the answer's lines nothing else can be done
     my.eventFlag[0] = 1;
     const std::string quoted = "「"_sj + my.playerName + "」・・・・"_sj;
     if (among(typed, strongNames)) {
@@ -94,6 +95,7 @@ void TForm1::BitBtn1Click()
 {
     playCue(2, "6.wav");
     select_box->hide();
+    hidePlayButtons();   // through the answer's lines nothing else can be done
     const int price = -offerCoins;
     switch (pendingQuestion) {
     case 1:
@@ -114,8 +116,8 @@ void TForm1::BitBtn1Click()
             say("おいおい、冗談はよすんだな"_sj);
             break;
         }
-        say("【"_sj + itemTable[offerItem].name + "】を入手した"_sj);
-        my.itemCount[offerItem] += 1;
+        say("【"_sj + at(itemTable, offerItem).name + "】を入手した"_sj);
+        at(my.itemCount, offerItem) += 1;
         rebuildItemList();
         my.coins -= price;
         break;
@@ -167,6 +169,7 @@ void TForm1::BitBtn2Click()
 {
     playCue(2, "6.wav");
     select_box->hide();
+    hidePlayButtons();
     switch (pendingQuestion) {
     case 1:
         say("「そっか」"_sj);

@@ -102,6 +102,21 @@ void TLabel::setAutoSize(bool on)
 }
 
 namespace {
+// A line may break after any double-byte character, as the classic toolkit
+// broke Shift-JIS text (a run of ★ included); single-byte words stay whole.
+QString breakableAfterWideCharacters(const QString& paragraph)
+{
+    QString out;
+    for (qsizetype i = 0; i < paragraph.size(); ++i) {
+        const char16_t c = paragraph[i].unicode();
+        out += paragraph[i];
+        const bool singleByte = c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F);
+        if (!singleByte && !paragraph[i].isHighSurrogate() && i + 1 < paragraph.size())
+            out += QChar(0x200B);   // zero width: a place to break, nothing drawn
+    }
+    return out;
+}
+
 // Lays the text out as the classic toolkit did: lines exactly one font
 // height apart, wrapped (when asked) at the width. Draws it when a painter
 // is given; returns the size it takes.
@@ -114,7 +129,7 @@ QSize layOutText(const QString& text, const QFont& font, int width, Qt::Alignmen
     int y = 0;
     qreal widest = 0;
     for (const QString& paragraph : text.split(QChar('\n'))) {
-        QTextLayout layout(paragraph, font);
+        QTextLayout layout(wrap ? breakableAfterWideCharacters(paragraph) : paragraph, font);
         layout.setTextOption(option);
         layout.beginLayout();
         int lines = 0;
@@ -153,11 +168,11 @@ void TLabel::paintEvent(QPaintEvent*)
                align_, wrap_, &p);
 }
 
+// Mouse-down handlers answer every button; click handlers only the left one.
 void TLabel::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
-    if (e->button() == Qt::LeftButton)
-        emit mouseDown();
+    emit mouseDown();
 }
 
 void TLabel::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
@@ -260,9 +275,8 @@ void TImage::paintEvent(QPaintEvent*)
 void TImage::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
-    if (e->button() != Qt::LeftButton)
-        return;
-    pressed_ = true;
+    if (e->button() == Qt::LeftButton)
+        pressed_ = true;
     emit mouseDown();
 }
 
@@ -358,6 +372,7 @@ TListBox::TListBox(QWidget* parent, QRect r, QColor background, int fontPx, QCol
                       .arg(background.name(), text.name()));
     setUniformItemSizes(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setFocusPolicy(Qt::NoFocus);   // a row changes only under the mouse, with its handler
 }
 
 void TListBox::addItem(const std::string& cp932)
@@ -382,20 +397,21 @@ void TListBox::setItemText(int row, const std::string& cp932)
     }
 }
 
+// Only the left button selects a row; every button reaches the handlers.
 void TListBox::mousePressEvent(QMouseEvent* e)
 {
-    QListWidget::mousePressEvent(e);
-    e->accept();
     if (e->button() == Qt::LeftButton)
-        emit mouseDown();
+        QListWidget::mousePressEvent(e);
+    e->accept();
+    emit mouseDown();
 }
 
 void TListBox::mouseReleaseEvent(QMouseEvent* e)
 {
-    QListWidget::mouseReleaseEvent(e);
-    e->accept();
     if (e->button() == Qt::LeftButton)
-        emit mouseUp();
+        QListWidget::mouseReleaseEvent(e);
+    e->accept();
+    emit mouseUp();
 }
 
 // ---- TButton, TEdit, TSpinEdit

@@ -38,11 +38,27 @@ void showMessage(const std::string& text) { ask(false, text); }
 bool askYesNo(const std::string& text) { return ask(true, text); }
 void setDialogHook(DialogHook h) { hook = std::move(h); }
 
-void guarded(const std::function<void()>& handler)
+namespace {
+int scenes = 0;
+GuardRecord record;
+} // namespace
+
+void guarded(const std::function<void()>& handler, HandlerKind kind)
 {
+    const bool scene = kind == HandlerKind::Scene;
+    if (scene && scenes > 0) {
+        ++record.refused;
+        return;
+    }
+    scenes += scene;
     try {
         handler();
     } catch (const std::exception& e) {
+        ++record.abandoned;
         showMessage(e.what());
     }
+    scenes -= scene;
 }
+
+const GuardRecord& guardRecord() { return record; }
+bool handlerRunning() { return scenes > 0; }

@@ -14,7 +14,24 @@ bool askYesNo(const std::string& text);
 using DialogHook = std::function<bool(bool question, const std::string& text)>;
 void setDialogHook(DialogHook hook);
 
-// Runs one input handler. An error that abandons the handler (a data file
-// that cannot be read, a picture that cannot be loaded) is shown in a box
-// and ends that handler only.
-void guarded(const std::function<void()>& handler);
+// How an input handler may meet the others. A scene (a step, a fight, a
+// search, an item, a question, a panel's button) runs alone: while one
+// runs, and the waits inside it let input through, only the free handlers
+// may start: the click that answers a wait, the timers, the pickups, the
+// map's hover texts, the music's notice, closing.
+enum class HandlerKind { Scene, Free };
+
+// Runs one input handler, unless its kind may not start now (then it does
+// nothing). An error that abandons the handler (a data file that cannot be
+// read, a number out of its table) is shown in a box and ends that handler
+// only.
+void guarded(const std::function<void()>& handler, HandlerKind kind = HandlerKind::Free);
+
+// What the guard has done since the program started, for tests.
+struct GuardRecord {
+    int refused = 0;     // handlers that did not start because another ran
+    int abandoned = 0;   // handlers ended by an error
+};
+const GuardRecord& guardRecord();
+// True while a scene runs.
+bool handlerRunning();

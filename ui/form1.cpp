@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include "core/clock.h"
@@ -300,14 +299,15 @@ void TForm1::createControls()
 
 void TForm1::bindHandlers()
 {
-    // Every handler runs inside the guard.
-    auto bind = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
-        connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    // Every handler runs inside the guard, as a scene unless said otherwise.
+    using enum HandlerKind;
+    auto bind = [this](auto* sender, auto signal, void (TForm1::*handler)(), HandlerKind kind = Scene) {
+        connect(sender, signal, this, [this, handler, kind] { guarded([this, handler] { (this->*handler)(); }, kind); });
     };
     for (TImage* c : {cg, click_l})
-        bind(c, &TImage::mouseDown, &TForm1::click_lMouseDown);
+        bind(c, &TImage::mouseDown, &TForm1::click_lMouseDown, Free);
     for (TLabel* c : {moji_l, e_hp_l, state_l3, state_l2, nanido_l})
-        bind(c, &TLabel::mouseDown, &TForm1::click_lMouseDown);
+        bind(c, &TLabel::mouseDown, &TForm1::click_lMouseDown, Free);
     bind(walk_b, &TImage::mouseDown, &TForm1::walk_bMouseDown);
     bind(kutu_b, &TImage::mouseDown, &TForm1::kutu_bMouseDown);
     bind(battle_b, &TImage::click, &TForm1::battle_bClick);
@@ -320,16 +320,16 @@ void TForm1::bindHandlers()
     bind(store_list, &TListBox::mouseUp, &TForm1::store_listMouseDown);
     bind(Button2, &TButton::clicked, &TForm1::Button2Click);
     bind(Button6, &TButton::clicked, &TForm1::Button6Click);
-    bind(coin_cg, &TImage::mouseDown, &TForm1::coin_cgMouseDown);
-    bind(koku_cg, &TImage::mouseDown, &TForm1::koku_cgMouseDown);
-    bind(doku_cg, &TImage::mouseDown, &TForm1::doku_cgMouseDown);
-    bind(toki_cg, &TImage::mouseDown, &TForm1::toki_cgMouseDown);
-    bind(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
-    bind(Timer3, &QTimer::timeout, &TForm1::Timer3Timer);
-    bind(Timer4, &QTimer::timeout, &TForm1::Timer4Timer);
+    bind(coin_cg, &TImage::mouseDown, &TForm1::coin_cgMouseDown, Free);
+    bind(koku_cg, &TImage::mouseDown, &TForm1::koku_cgMouseDown, Free);
+    bind(doku_cg, &TImage::mouseDown, &TForm1::doku_cgMouseDown, Free);
+    bind(toki_cg, &TImage::mouseDown, &TForm1::toki_cgMouseDown, Free);
+    bind(Timer1, &QTimer::timeout, &TForm1::Timer1Timer, Free);
+    bind(Timer3, &QTimer::timeout, &TForm1::Timer3Timer, Free);
+    bind(Timer4, &QTimer::timeout, &TForm1::Timer4Timer, Free);
 
     // World map.
-    bind(map_cg, &TImage::mouseMove, &TForm1::map_cgMouseMove);
+    bind(map_cg, &TImage::mouseMove, &TForm1::map_cgMouseMove, Free);
     const struct {
         TButton* button;
         void (TForm1::*click)();
@@ -355,7 +355,7 @@ void TForm1::bindHandlers()
     };
     for (const auto& b : mapButtons) {
         bind(b.button, &TButton::clicked, b.click);
-        bind(b.button, &TButton::mouseMove, b.move);
+        bind(b.button, &TButton::mouseMove, b.move, Free);
     }
     bind(Button9, &TButton::clicked, &TForm1::Button9Click);
 
@@ -387,10 +387,9 @@ void TForm1::bindHandlers()
     bind(BitBtn3, &TButton::clicked, &TForm1::BitBtn3Click);
 }
 
-void TForm1::mousePressEvent(QMouseEvent* e)
+void TForm1::mousePressEvent(QMouseEvent*)
 {
-    if (e->button() == Qt::LeftButton)
-        guarded([this] { click_lMouseDown(); });
+    guarded([this] { click_lMouseDown(); });
 }
 
 void TForm1::closeEvent(QCloseEvent* e)

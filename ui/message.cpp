@@ -4,7 +4,6 @@
 
 #include "core/clock.h"
 #include "core/lifecycle.h"
-#include "core/paths.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "ui/form1.h"
@@ -49,6 +48,7 @@ void waitForClick()
     if (clickWait == -1)
         return;
     Form1->battle_b->hide();
+    Form1->battle_b2->hide();
     clickWait = 0;
     Form1->click_l->show();
     while (clickWait == 0)
@@ -71,7 +71,7 @@ void TForm1::click_lMouseDown()
 
 void showProfile(const std::string& text)
 {
-    const std::string held = enemyItem == -1 ? std::string() : "所持:"_sj + itemTable[enemyItem].name;
+    const std::string held = enemyItem == -1 ? std::string() : "所持:"_sj + at(itemTable, enemyItem).name;
     enemyHp = enemyMaxHp;
     Form1->state_l3->setCaption(text + "\r\rHP " + num(enemyHp) + " / " + num(enemyMaxHp) + "\r\r" + held);
     Form1->state_l3->show();
@@ -81,7 +81,7 @@ void showItemNote(const std::string& line)
 {
     Form1->item_l_box->show();
     Form1->item_l->setFontPx(14);
-    Form1->item_l->setCaption("- " + line + " -\r(残:"_sj + num(my.itemCount[selectedItem] - 1) + ")");
+    Form1->item_l->setCaption("- " + line + " -\r(残:"_sj + num(at(my.itemCount, selectedItem) - 1) + ")");
 }
 
 void ambush()
@@ -92,17 +92,16 @@ void ambush()
     hidePlayButtons();
     f.moji_l->setCaption({});
     f.state_l3->hide();
-    f.battle_b->show();
-    f.item_list->setEnabled(true);
     inBattle = 1;
     repaintWindow();
-    f.bak->loadFromFile(cgPath(portraitFile));
+    loadPicture(f.bak, portraitFile);
     repaintWindow();
     pumpMessages();
     pauseMs(30);
     revealScene();
+    // The fight is offered once the enemy stands revealed.
     f.battle_b->show();
-    f.walk_b->hide();
+    f.item_list->setEnabled(true);
     setMessage("襲ってきた!!"_sj);
     playCue(3, "12.wav");
 }

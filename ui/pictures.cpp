@@ -6,22 +6,36 @@
 #include "core/paths.h"
 #include "core/rng.h"
 #include "core/state.h"
+#include "ui/dialogs.h"
 #include "ui/form1.h"
 
 void repaintWindow() { Form1->repaint(); }
 
 void pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+bool loadPicture(TImage* picture, const std::string& name)
+{
+    try {
+        picture->loadFromFile(cgPath(name));
+        return true;
+    } catch (const EPictureError& e) {
+        showMessage(e.what());
+        return false;
+    }
+}
+
 void showPicture(const std::string& name)
 {
-    Form1->bak->loadFromFile(cgPath(name));
-    Form1->cg->canvas.stretchDraw(0, 0, 300, 400, Form1->bak->picture);
+    if (loadPicture(Form1->bak, name))
+        Form1->cg->canvas.stretchDraw(0, 0, 300, 400, Form1->bak->picture);
 }
 
 void fadeInPortrait(const std::string& name)
 {
     TForm1& f = *Form1;
-    f.Image1->loadFromFile(cgPath(name));
+    portraitFile = name;
+    if (!loadPicture(f.Image1, name))
+        return;
     const QImage& portrait = f.Image1->picture;
     const QImage& mask = f.Image2->picture;
     QImage& frame = f.bak2->picture;
@@ -44,7 +58,6 @@ void fadeInPortrait(const std::string& name)
         pumpMessages();
         pauseMs(5);
     }
-    portraitFile = name;
 }
 
 void flashRed()
@@ -64,11 +77,20 @@ namespace {
 
 // A bolt of six segments; colourFor gives each segment's colour, or
 // nothing to keep the pen's.
+// A random point of the scene: x is drawn first, then y.
+QPoint randomPoint()
+{
+    const int x = R(300);
+    const int y = R(400);
+    return {x, y};
+}
+
 template <class Colour>
 void bolt(Colour colourFor)
 {
     TCanvas& c = Form1->cg->canvas;
-    c.moveTo(R(300), R(400));
+    const QPoint start = randomPoint();
+    c.moveTo(start.x(), start.y());
     for (int i = 0; i <= 5; ++i) {
         if (auto colour = colourFor())
             c.penColor = *colour;
@@ -80,7 +102,8 @@ void bolt(Colour colourFor)
         case 3: c.penWidth = 5 + R(9); break;
         case 4: c.penWidth = 3 + R(6); break;
         }
-        c.lineTo(R(300), R(400));
+        const QPoint end = randomPoint();
+        c.lineTo(end.x(), end.y());
         repaintWindow();
         pauseMs(10);
         c.stretchDraw(0, 0, 300, 400, Form1->bak->picture);

@@ -1,9 +1,14 @@
 // The scene picture `cg` and the effects drawn on it. Pictures are read
-// from cg/ beside the program; a picture that cannot be loaded raises
-// EPictureError, which abandons the current handler.
+// from cg/ beside the program; a picture that cannot be loaded is reported
+// in a box, and the scene goes on without it.
 #pragma once
 #include <QColor>
 #include <string>
+
+class TImage;
+
+// Loads cg/name into the picture; false, after the box, when it cannot.
+bool loadPicture(TImage* picture, const std::string& name);
 
 // Loads the picture into `bak` and draws it stretched over the whole scene.
 void showPicture(const std::string& name);

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/rng.h"
 #include "core/state.h"
 #include "mixer/audio_output.h"
 #include "mixer/mix_internal.h"
@@ -14,7 +15,9 @@ TestGame::TestGame(VirtualAudio audio, const std::function<void(const TempAppDir
     if (prepare)
         prepare(dir);
     my = tmy{};
-    clickWait = 0;
+    resetWorkingGlobals();
+    while (pendingDraws() > 0)   // nothing fed to an earlier test is drawn by this one
+        R(1);
     setDialogHook([this](bool question, const std::string& text) {
         boxes.push_back(text);
         if (!question || answers.empty())
