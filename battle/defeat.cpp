@@ -96,7 +96,10 @@ void rise(bool shrinks, int soulGiven)
     my.soul += soulGiven;
     showPicture("bak1.bmp");
     holdQuestions(false);
-    showPlayButtons();
+    // A question still waiting is answered first: its answer gives the
+    // buttons back.
+    if (!visible(Form1->select_box) && !visible(Form1->name_box))
+        showPlayButtons();
 }
 
 } // namespace

@@ -304,9 +304,15 @@ TEST_F(Defeat, NoButtonWorksWhileADeathIsTold)
         watch.stop();
         ASSERT_GE(usable.size(), 4u);
         EXPECT_EQ(std::count(usable.begin(), usable.end(), true), 0);
-        EXPECT_TRUE(visible(f.walk_b) && visible(f.battle_b));
-        EXPECT_TRUE(visible(f.select_box) && f.BitBtn1->isEnabled());   // still to be answered
+        // The soul stands up to the question still to be answered; the
+        // answer gives the buttons back.
+        EXPECT_TRUE(visible(f.select_box) && f.BitBtn1->isEnabled());
+        EXPECT_FALSE(visible(f.walk_b) || visible(f.battle_b));
+        f.select_box->hide();
     }
+    my.soul = 0;
+    CheckDeath();
+    EXPECT_TRUE(visible(f.walk_b) && visible(f.battle_b));   // with no question, at once
 }
 
 TEST_F(Defeat, GameOverReturnsToTheTitleWithTheLastSave)

@@ -26,6 +26,7 @@
 // What the libraries below the window keep until the process ends is not
 // the game's to free.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 extern "C" const char* __ubsan_default_options() { return "print_stacktrace=1"; }
 
 namespace {
