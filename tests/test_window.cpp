@@ -268,6 +268,20 @@ TEST(Window, EveryButtonPressesDownButOnlyTheLeftClicks)
     EXPECT_EQ(f.item_list->currentRow(), 0);
     EXPECT_EQ(selectedItem, 1);
     EXPECT_EQ(game.cues(1).size(), 4u);   // the list's sound on each press and release
+
+    // A control no longer on screen takes no input: the encyclopedia's
+    // number, left with the focus when the title closed, ignores the keys
+    // of play.
+    f.start_box->show();
+    f.am_bMouseDown();
+    QTest::mouseClick(f.zukan_v, Qt::LeftButton, {}, {10, 10});
+    ASSERT_TRUE(f.zukan_v->hasFocus());
+    f.start_box->hide();
+    const int value = f.zukan_v->value();
+    const size_t cues = game.cueCount();
+    QTest::keyClick(f.windowHandle(), Qt::Key_Up);
+    EXPECT_EQ(f.zukan_v->value(), value);
+    EXPECT_EQ(game.cueCount(), cues);
 }
 
 // A scene runs alone: inside its waits a click answers the wait, but no

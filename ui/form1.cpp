@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -70,6 +71,7 @@ TForm1::TForm1()
     setWindowColour(this, Qt::white);
     createControls();
     bindHandlers();
+    QCoreApplication::instance()->installEventFilter(this);
     guarded([this] { FormCreate(); });
 }
 
@@ -390,6 +392,26 @@ void TForm1::bindHandlers()
 void TForm1::mousePressEvent(QMouseEvent*)
 {
     guarded([this] { click_lMouseDown(); });
+}
+
+// A control that is not on screen takes no input: no key reaches the edit
+// or number left with the focus under a closed panel, no press or release
+// a control the mouse still held when it was hidden.
+bool TForm1::eventFilter(QObject* target, QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        if (const auto* w = qobject_cast<const QWidget*>(target); w && w->window() == this && !w->isVisible())
+            return true;
+        return false;
+    default:
+        return false;
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* e)

@@ -168,6 +168,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* target, QEvent* e) override;
 
 private:
     void createControls();
