@@ -27,7 +27,8 @@ void hover(const std::string& text)
 // The area's line on the map, with the toll to go in.
 void hoverWithCost(int area)
 {
-    hover(at(areaTable, area).mapText + ",要:死のEnrgy "_sj + num(at(areaTable, area).entryCost));
+    const tmap& road = at(areaTable, area);
+    hover(road.mapText + ",要:死のEnrgy "_sj + num(road.entryCost));
 }
 
 // The gates of the demon castle and of heaven's scales weigh the soul's karma.

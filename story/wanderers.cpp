@@ -43,10 +43,11 @@ void merchant()
     const int strength = R(my.consciousness) + my.coins + my.soulSword + 55;
     const int item = randomNamedItem();
     meet(sigma, strength, item, 1);
-    const int value = at(itemTable, item).value > 0 ? at(itemTable, item).value : 3;
+    const titem& offer = at(itemTable, item);
+    const int value = offer.value > 0 ? offer.value : 3;
     int price = R(my.coins);
     price += R(value);
-    say("シグマ「【"_sj + at(itemTable, item).name + "】なんてどうだい？金貨"_sj + num(price) + "枚でどう？"_sj);
+    say("シグマ「【"_sj + offer.name + "】なんてどうだい？金貨"_sj + num(price) + "枚でどう？"_sj);
     ask(5);
     offerItem = item;
     offerCoins = -price;
