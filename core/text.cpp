@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <array>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 
@@ -99,5 +100,7 @@ const std::string& operator""_sj(const char* utf8, size_t len)
         it = cache.emplace(utf8, toCp932({utf8, len}).value_or(std::string(utf8, len))).first;
     return it->second;
 }
+
+const std::string& sjis(const char* utf8Literal) { return operator""_sj(utf8Literal, std::strlen(utf8Literal)); }
 
 std::string num(long long v) { return std::to_string(v); }

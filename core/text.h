@@ -16,6 +16,8 @@ std::string toUtf8(std::string_view cp932);
 
 // The converted literal, cached per literal.
 const std::string& operator""_sj(const char* utf8, size_t len);
+// The same for a literal reached through a pointer (a table's text).
+const std::string& sjis(const char* utf8Literal);
 
 // Decimal, with a minus sign when negative.
 std::string num(long long v);

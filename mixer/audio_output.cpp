@@ -9,13 +9,13 @@
 namespace {
 // Declared in this order so that the backend, and with it the output's
 // thread, goes first when the program ends.
-std::mutex lock;
+std::recursive_mutex lock;
 MusicSource music;
 int rate = 0;
 std::unique_ptr<AudioBackend> backend;
 }
 
-std::mutex& audioLock() { return lock; }
+std::recursive_mutex& audioLock() { return lock; }
 
 // The old output is closed before the new one opens (SDL opens one device at a time).
 bool useSdlAudio()

@@ -4,6 +4,8 @@
 #include "mixer/mixer.h"
 #include "mixer/wave_out.h"
 
+#include <mutex>
+
 constexpr int MixBlockCount = 6;
 constexpr uint32_t MixBlockBytes = 4096;
 constexpr int MixPoolSize = 100;
@@ -41,6 +43,9 @@ struct MixerState {
     MixPlayEntry* freeEntries = nullptr;
 };
 extern MixerState mixer;
+
+// Held by every operation of the mixer against the output's refill.
+using MixLock = std::lock_guard<std::recursive_mutex>;
 
 // Session and position clock.
 MixSession* checkSession(MixSession* session);

@@ -2,9 +2,11 @@
 // queue of plays, summed in software into one stream of 8-bit blocks that
 // are written ahead to the wave-output device (wave_out.h).
 //
-// Everything runs on the event thread: the device's notice that a block is
-// done comes back there, and the mixer refills the block there. Failures
-// are raised as EMixerError.
+// The game calls it on the event thread. A block the device has played is
+// refilled on the output's thread at once, so that the event thread may
+// sleep through a pause without the sound running dry; every operation
+// holds audioLock() against that refill. End-of-play notices still reach
+// the event thread. Failures are raised as EMixerError.
 #pragma once
 #include <cstdint>
 #include <functional>

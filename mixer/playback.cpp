@@ -376,6 +376,7 @@ void removeWavePlays(MixSession* s, MixWave* wave)
 
 void MixerOpenChannel(MixSession* session, int n, int mode)
 {
+    MixLock lock(audioLock());
     MixSession* s = checkSession(session);
     if (mode > MixOpenFirst)
         throw EMixerError("Invalid Flags");
@@ -402,6 +403,7 @@ void MixerOpenChannel(MixSession* session, int n, int mode)
 
 void MixerFlushChannel(MixSession* session, int n, int flags)
 {
+    MixLock lock(audioLock());
     MixSession* s = checkSession(session);
     int first = 0, last = 7;
     if (!(flags & MixFlushAll)) {
@@ -423,6 +425,7 @@ void MixerFlushChannel(MixSession* session, int n, int flags)
 
 void MixerCloseChannel(MixSession* session, int n, int mode)
 {
+    MixLock lock(audioLock());
     MixSession* s = checkSession(session);
     bool all = mode & MixCloseAll;
     MixerFlushChannel(s, n, (all ? MixFlushAll : 0) | MixFlushNoRemix);
@@ -436,6 +439,7 @@ void MixerCloseChannel(MixSession* session, int n, int mode)
 
 void MixerPlay(MixPlayParams* params)
 {
+    MixLock lock(audioLock());
     if (!params)
         throw EMixerError("nil parameters pointer passed to MixerPlay");
     MixSession* s = checkSession(params->session);

@@ -1,7 +1,9 @@
 // SDL's audio device as the program's output: one device for the whole
-// program, 44100 Hz stereo 16-bit, with a short buffer so that a cue is
-// heard as soon as the mixer has mixed it. SDL's callback pulls both
-// streams through SDL's own converters and sums them.
+// program, 44100 Hz stereo 16-bit (the rate the shipped MIXER.INI mixes
+// at, so that the effects are only widened, never resampled), with a
+// buffer of 512 frames (11.6 ms) so that a cue is heard as soon as the
+// mixer has mixed it. SDL's callback pulls both streams through SDL's own
+// converters and sums them.
 #include <SDL.h>
 
 #include <algorithm>
@@ -58,7 +60,7 @@ bool SdlBackend::open()
     want.freq = 44100;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = 1024;   // about 23 ms: little beside the mixer's own look-ahead
+    want.samples = 512;
     want.callback = callback;
     want.userdata = this;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &spec_, 0);
@@ -81,13 +83,16 @@ void SdlBackend::converter(SDL_AudioStream*& stream, SDL_AudioFormat format, int
 
 // Fills out[0..len) from `stream`, feeding it with produce(buffer, bytes) of
 // its source (frames of frameBytes at `rate`) as long as it has too little.
+// At the device's own rate exactly the frames wanted are produced, so that
+// nothing lies waiting in the stream.
 template <class Produce>
 void SdlBackend::pull(SDL_AudioStream* stream, Uint8* out, int len, int frameBytes, int rate, Produce produce)
 {
     int deviceFrame = SDL_AUDIO_BITSIZE(spec_.format) / 8 * spec_.channels;
     int have;
     while ((have = SDL_AudioStreamAvailable(stream)) < len) {
-        int64_t frames = int64_t(len - have) / deviceFrame * rate / spec_.freq + 1;
+        int64_t wanted = (len - have + deviceFrame - 1) / deviceFrame;
+        int64_t frames = (wanted * rate + spec_.freq - 1) / spec_.freq;
         int bytes = int(std::min<int64_t>(frames, int64_t(source_.size()) / frameBytes) * frameBytes);
         produce(source_.data(), bytes);
         if (SDL_AudioStreamPut(stream, source_.data(), bytes) != 0)

@@ -26,6 +26,7 @@ uint32_t rateOf(int code) { return code == 22 ? 22050 : code == 44 ? 44100 : 110
 // refuses stays free, and the next notice tries again.
 void refillOnNotice()
 {
+    MixLock lock(audioLock());
     try {
         refill();
     } catch (const EMixerError&) {
@@ -42,6 +43,7 @@ MixSession* checkSession(MixSession* s)
 
 MixSession* MixerInit(const MixConfig* config)
 {
+    MixLock lock(audioLock());
     if (mixer.session)
         throw EMixerError("Session already initialized");
     linkPool();
@@ -96,6 +98,7 @@ MixSession* MixerInit(const MixConfig* config)
 
 void MixerActivate(MixSession* s, bool on)
 {
+    MixLock lock(audioLock());
     checkSession(s);
     if (!on) {
         if (s->active)
@@ -133,6 +136,7 @@ void MixerActivate(MixSession* s, bool on)
 
 void MixerCloseSession(MixSession* s)
 {
+    MixLock lock(audioLock());
     checkSession(s);
     MixerActivate(s, false);
     MixerCloseChannel(s, 0, MixCloseAll);

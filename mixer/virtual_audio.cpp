@@ -44,6 +44,10 @@ private:
 
 VirtualBackend* manual = nullptr;
 
+// The real-time output plays what is due every 5 ms, as a sound card with
+// a short buffer would.
+constexpr int Period = 5;
+
 VirtualBackend& manualOutput()
 {
     if (!manual)
@@ -114,7 +118,7 @@ void VirtualBackend::run()
     using namespace std::chrono;
     auto last = steady_clock::now();
     std::unique_lock stopGuard(stopLock_);
-    while (!stopped_.wait_for(stopGuard, milliseconds(40), [this] { return stop_; })) {
+    while (!stopped_.wait_for(stopGuard, milliseconds(Period), [this] { return stop_; })) {
         auto time = duration_cast<microseconds>(steady_clock::now() - last);
         last += time;
         std::lock_guard guard(audioLock());

@@ -58,6 +58,7 @@ void MixerFreeWave(MixSession* session, MixWave* wave)
 {
     if (!wave)
         throw EMixerError("The given pointer was not valid");
+    MixLock lock(audioLock());
     if (session && session == mixer.session)
         removeWavePlays(session, wave);
     delete wave;

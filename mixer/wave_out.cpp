@@ -10,6 +10,7 @@
 namespace {
 WaveOut* device = nullptr;
 uint64_t run = 0;
+RenderWatch watch;
 
 bool validId(int id) { return id == -1 || (id >= 0 && id < waveOutDeviceCount()); }
 }
@@ -32,6 +33,12 @@ bool waveOutSupports(int id, const WaveFormat& f)
 }
 
 WaveOut* openWaveOut() { return device; }
+
+void setRenderWatch(RenderWatch w)
+{
+    std::lock_guard lock(audioLock());
+    watch = std::move(w);
+}
 
 void postNotice(QObject* to, std::function<void()> notice)
 {
@@ -115,8 +122,10 @@ void WaveOut::restart()
 void WaveOut::reset()
 {
     std::lock_guard lock(audioLock());
-    for (WaveHeader* h : queue_)
+    for (WaveHeader* h : queue_) {
         handBack(h);
+        postNotice(notices_, [this] { blockDone_(); });
+    }
     queue_.clear();
     played_ = 0;
     position_ = 0;
@@ -125,11 +134,12 @@ void WaveOut::reset()
 void WaveOut::handBack(WaveHeader* h)
 {
     h->flags = (h->flags & ~WaveInQueue) | WaveDone;
-    postNotice(notices_, [this] { blockDone_(); });
 }
 
 void WaveOut::render(uint8_t* out, size_t n)
 {
+    const int64_t from = position_;
+    const size_t bytes = n;
     while (n > 0 && !paused_ && !queue_.empty()) {
         WaveHeader* h = queue_.front();
         size_t take = std::min<size_t>(n, h->length - played_);
@@ -142,7 +152,10 @@ void WaveOut::render(uint8_t* out, size_t n)
             queue_.pop_front();
             played_ = 0;
             handBack(h);
+            blockDone_();   // may write the next block: the loop plays it on
         }
     }
     std::memset(out, format_.bitsPerSample == 8 ? 128 : 0, n);
+    if (watch)
+        watch(from, bytes, n);
 }

@@ -6,8 +6,11 @@
 // it can be open once at a time.
 //
 // Blocks are played on the output's own thread (SDL's, or the virtual
-// output's); the notice that a block is done reaches the thread that opened
-// the device (the Qt event thread) as a queued call.
+// output's). A block played to its end is handed back right there, on that
+// thread with audioLock() held, so that the mixer can write the next one
+// while the event thread sleeps. Blocks handed back by a reset are told to
+// the thread that opened the device (the Qt event thread), later, as a
+// queued call.
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -55,8 +58,8 @@ bool waveOutSupports(int id, const WaveFormat& format);
 
 class WaveOut {
 public:
-    // Opens device `id` for `format`; blockDone runs on the calling thread
-    // each time a block is handed back. Returns a result code.
+    // Opens device `id` for `format`; blockDone runs each time a block is
+    // handed back (see above for on which thread). Returns a result code.
     static int open(int id, const WaveFormat& format, std::function<void()> blockDone,
         std::unique_ptr<WaveOut>& device);
     ~WaveOut();   // resets, then closes
@@ -90,12 +93,20 @@ private:
     bool paused_ = false;
 };
 
+// For measuring: told after each render of the open device, on the
+// output's thread with audioLock() held, of the device position the render
+// began at, its bytes, and the silence padded at their end because no
+// block was queued (or the device was paused). Empty: nobody is told.
+using RenderWatch = std::function<void(int64_t position, size_t bytes, size_t padded)>;
+void setRenderWatch(RenderWatch watch);
+
 // Runs `notice` on `to`'s thread, later (a queued call). Every notice of the
 // mixer and its device goes this way; noticesRun() counts those that ran.
 void postNotice(QObject* to, std::function<void()> notice);
 uint64_t noticesRun();
 
-// Guards the device and the music source against the output's thread.
-std::mutex& audioLock();
+// Guards the device, the mixer and the music source against the output's
+// thread. It may be taken again by the thread holding it.
+std::recursive_mutex& audioLock();
 // The open device, or null; with audioLock() held.
 WaveOut* openWaveOut();

@@ -2,6 +2,11 @@
 // stepped by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <random>
+#include <thread>
+
 #include "core/clock.h"
 #include "mixer/audio_output.h"
 #include "mixer/mix_internal.h"
@@ -505,3 +510,76 @@ TEST_F(MixerPlayback, TheComponentAsTheGameUsesIt)
 }
 
 } // namespace
+
+// The output's thread refills while the game calls the mixer: every call
+// races a refill, and afterwards the mixer is whole and plays true.
+TEST_F(MixerPlayback, EveryCallRacesTheOutputsRefill)
+{
+    start("[default]\nGoodWavePos=1\nWaveBlockLen=512\nWaveBlocks=2\n");
+    std::atomic<bool> stop = false;
+    std::atomic<int> told = 0;
+    std::thread output([&] {
+        while (!stop)
+            virtualPlay(96);   // each step hands back a block now and then, and refills it there
+    });
+    std::mt19937 random(1234);
+    std::vector<MixWave*> live;
+    for (int i = 0; i < 4; ++i)
+        live.push_back(wave(pattern(300 + 500 * i)));
+    const uint32_t flags[] = {0, 0, MixHighPriority, MixClearQueue, MixWait, MixUseLruChannel};
+    for (int i = 0; i < 4000; ++i) {
+        try {
+            switch (random() % 8) {
+            case 0: case 1: case 2: {
+                MixPlayParams p = params(int(random() % 4), live[random() % live.size()],
+                    flags[random() % std::size(flags)], uint16_t(random() % 3));
+                p.notify = [&](int, MixWave*) { ++told; };
+                MixerPlay(&p);
+                break;
+            }
+            case 3: MixerFlushChannel(s, int(random() % 4), int(random() % 4)); break;
+            case 4: {
+                int ch = int(random() % 4);
+                MixerCloseChannel(s, ch, 0);
+                MixerOpenChannel(s, ch, MixOpenOne);
+                break;
+            }
+            case 5: {
+                MixWave*& w = live[random() % live.size()];
+                waves.erase(std::find(waves.begin(), waves.end(), w));
+                MixerFreeWave(s, w);
+                w = wave(pattern(200 + random() % 3000));
+                break;
+            }
+            case 6:
+                MixerActivate(s, false);
+                MixerActivate(s, true);
+                break;
+            case 7: virtualDeliver(); break;
+            }
+        } catch (const EMixerError& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }
+    stop = true;
+    output.join();
+    EXPECT_GT(told, 0);
+
+    // Whole: once the waiting plays have started and everything is flushed,
+    // every block comes home and every play is back in the pool.
+    play(0, live[0]);
+    MixerFlushChannel(s, 0, MixFlushAll);
+    step(4096);
+    for (int i = 0; i < s->blocks; ++i)
+        EXPECT_TRUE(mixer.blocks[i].free);
+    int pooled = 0;
+    for (MixPlayEntry* e = mixer.freeEntries; e; e = e->next)
+        ++pooled;
+    EXPECT_EQ(pooled, MixPoolSize);
+    // True: a play is heard as it was made.
+    const std::string bytes = pattern(2000);
+    play(1, wave(bytes));
+    const size_t from = virtualWaveCapture().size();
+    step(2200);
+    EXPECT_EQ(heard(from, 1999), bytes.substr(0, 1999));
+}

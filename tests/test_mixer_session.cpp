@@ -74,6 +74,18 @@ TEST_F(MixerSession, WithoutSettingsEveryKeyTakesItsDefault)
         EXPECT_FALSE(open);
 }
 
+TEST_F(MixerSession, TheShippedSettingsMixAFewMillisecondsAhead)
+{
+    settings(readFile(std::string(MIRUHE_BUILD_DIR) + "/MIXER.INI"));
+    MixSession* s = init();
+    EXPECT_EQ(s->format.samplesPerSec, 44100u);
+    EXPECT_EQ(s->format.channels, 1);
+    EXPECT_EQ(s->blockLen, 512u);
+    EXPECT_EQ(s->blocks, 2);   // 23 ms ahead of what the output has taken
+    EXPECT_TRUE(s->goodWavePos);
+    EXPECT_FALSE(s->shiftMode);
+}
+
 TEST_F(MixerSession, BlockLengthRules)
 {
     struct Case {

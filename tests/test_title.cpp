@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "core/clock.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
@@ -12,6 +13,7 @@
 #include "items/inventory.h"
 #include "tests/support/game.h"
 #include "title/transitions.h"
+#include "ui/dialogs.h"
 #include "ui/music.h"
 
 namespace {
@@ -38,6 +40,39 @@ protected:
     QColor scene(int x, int y) const { return f.cg->picture.pixelColor(x, y); }
     bool playButtons() const { return visible(f.walk_b) && visible(f.battle_b) && f.item_list->isEnabled(); }
 };
+
+// A tick with nothing new since the last one lets Timer1 rest until the
+// title's next frame with text; anything that happens wakes it, and the
+// frames it rested through are counted on.
+TEST_F(Title, Timer1RestsWhileNothingChangesAndTheAnimationKeepsItsPace)
+{
+    titleFrame = 0;
+    noteActivity();
+    f.Timer1Due();   // something happened: an ordinary tick
+    EXPECT_FALSE(f.timer1Resting);
+    EXPECT_EQ(titleFrame, 1);
+    f.Timer1Due();   // nothing since: rest until frame 20, the first with text
+    EXPECT_TRUE(f.timer1Resting);
+    EXPECT_EQ(titleFrame, 2);
+    EXPECT_EQ(f.Timer1->interval(), 180);
+    clockAdvance(180);
+    f.Timer1Due();
+    EXPECT_EQ(titleFrame, 20);
+    EXPECT_EQ(f.miruhe_l->caption(), "　ルヘ"_sj);
+    EXPECT_FALSE(f.timer1Resting);
+    EXPECT_EQ(f.Timer1->interval(), 10);
+
+    f.start_box->hide();   // away from the title it rests a second at a time
+    f.Timer1Due();
+    EXPECT_EQ(f.Timer1->interval(), 1000);
+    guarded([] {}, HandlerKind::Free);   // a handler wakes it
+    EXPECT_EQ(f.Timer1->interval(), 10);
+    f.Timer1->stop();
+    f.Timer1Due();
+    f.Timer1->stop();   // a stopped timer is not woken
+    noteActivity();
+    EXPECT_FALSE(f.Timer1->isActive());
+}
 
 TEST_F(Title, TheMapButtonsFollowTheConquests)
 {

@@ -1,5 +1,8 @@
 // The title screen: its periodic refresh, continuing and new runs, and the
 // prologue that greets a soul newly arrived.
+#include <algorithm>
+
+#include "core/clock.h"
 #include "core/lifecycle.h"
 #include "core/ranking.h"
 #include "core/rng.h"
@@ -61,7 +64,7 @@ const char* makerFrameText(int frame)
 void showFrame(TLabel* label, const char* text)
 {
     if (text)
-        label->setCaption(toCp932(text).value());
+        label->setCaption(sjis(text));
 }
 
 // What every start of play clears: the selection, the item note, the side
@@ -177,6 +180,38 @@ void TForm1::Timer1Timer()
         titleFrame = 0;
     showFrame(miruhe_l, titleFrameText(titleFrame));
     showFrame(miruhe_l2, makerFrameText(titleFrame));
+}
+
+// A tick with nothing new since the last one (no handler but the timers,
+// no pump, no wait, no box) shows just what is shown, bar the title's
+// animation. Timer1 then rests until the animation's next frame with text,
+// or for a second away from the title; whatever happens meanwhile wakes it
+// (noteActivity). The title frames it rested through are counted on.
+void TForm1::Timer1Due()
+{
+    if (timer1Resting) {
+        timer1Resting = false;
+        if (timer1RestOnTitle && visible(start_box))
+            titleFrame = int((titleFrame + std::max<int64_t>(0, (msNow() - timer1At + 5) / 10 - 1)) % 100);
+        Timer1->start(10);
+    }
+    const bool quiet = activityCount() == timer1Seen;
+    Timer1Timer();
+    timer1Seen = activityCount();
+    timer1At = msNow();
+    if (!quiet)
+        return;
+    int ticks = 100;
+    timer1RestOnTitle = visible(start_box);
+    if (timer1RestOnTitle) {
+        ticks = 1;
+        while (ticks < 100 && !titleFrameText((titleFrame + ticks) % 100) && !makerFrameText((titleFrame + ticks) % 100))
+            ++ticks;
+    }
+    if (ticks > 1) {
+        timer1Resting = true;
+        Timer1->start(10 * ticks);
+    }
 }
 
 // Continue: the run resumes from its last save, in its area or on the map.

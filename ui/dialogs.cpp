@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <exception>
 
 #include "core/clock.h"
@@ -16,6 +17,7 @@ bool ask(bool question, const std::string& text)
 {
     if (windowClosed())
         return false;
+    noteActivity();
     if (hook)
         return hook(question, text);
     QMessageBox box(question ? QMessageBox::Question : QMessageBox::NoIcon,
@@ -41,7 +43,18 @@ void setDialogHook(DialogHook h) { hook = std::move(h); }
 namespace {
 int scenes = 0;
 GuardRecord record;
+uint64_t activity = 0;
 } // namespace
+
+void noteActivity()
+{
+    ++activity;
+    QTimer* t = Form1 ? Form1->Timer1 : nullptr;
+    if (t && Form1->timer1Resting && t->isActive() && t->interval() != 10)
+        t->start(10);
+}
+
+uint64_t activityCount() { return activity; }
 
 void guarded(const std::function<void()>& handler, HandlerKind kind)
 {
@@ -50,6 +63,9 @@ void guarded(const std::function<void()>& handler, HandlerKind kind)
         ++record.refused;
         return;
     }
+    const bool tick = kind == HandlerKind::Tick;
+    if (!tick)
+        noteActivity();
     scenes += scene;
     try {
         handler();
@@ -58,6 +74,8 @@ void guarded(const std::function<void()>& handler, HandlerKind kind)
         showMessage(e.what());
     }
     scenes -= scene;
+    if (!tick)
+        noteActivity();
 }
 
 const GuardRecord& guardRecord() { return record; }

@@ -1,6 +1,7 @@
 // Modal message boxes and Yes/No confirmations, and the guard every input
 // handler runs in. Tests answer the boxes through a hook.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -18,14 +19,21 @@ void setDialogHook(DialogHook hook);
 // search, an item, a question, a panel's button) runs alone: while one
 // runs, and the waits inside it let input through, only the free handlers
 // may start: the click that answers a wait, the timers, the pickups, the
-// map's hover texts, the music's notice, closing.
-enum class HandlerKind { Scene, Free };
+// map's hover texts, the music's notice, closing. The window's timers are
+// free too, and tick: they change nothing that Timer1 shows.
+enum class HandlerKind { Scene, Free, Tick };
 
 // Runs one input handler, unless its kind may not start now (then it does
 // nothing). An error that abandons the handler (a data file that cannot be
 // read, a number out of its table) is shown in a box and ends that handler
 // only.
 void guarded(const std::function<void()>& handler, HandlerKind kind = HandlerKind::Free);
+
+// Something has happened that may change what Timer1 shows: a handler
+// (not a tick) started or ended, a scene let events through or opened a
+// box. A resting Timer1 ticks again within 10 ms.
+void noteActivity();
+uint64_t activityCount();
 
 // What the guard has done since the program started, for tests.
 struct GuardRecord {

@@ -326,9 +326,9 @@ void TForm1::bindHandlers()
     bind(koku_cg, &TImage::mouseDown, &TForm1::koku_cgMouseDown, Free);
     bind(doku_cg, &TImage::mouseDown, &TForm1::doku_cgMouseDown, Free);
     bind(toki_cg, &TImage::mouseDown, &TForm1::toki_cgMouseDown, Free);
-    bind(Timer1, &QTimer::timeout, &TForm1::Timer1Timer, Free);
-    bind(Timer3, &QTimer::timeout, &TForm1::Timer3Timer, Free);
-    bind(Timer4, &QTimer::timeout, &TForm1::Timer4Timer, Free);
+    bind(Timer1, &QTimer::timeout, &TForm1::Timer1Due, Tick);
+    bind(Timer3, &QTimer::timeout, &TForm1::Timer3Timer, Tick);
+    bind(Timer4, &QTimer::timeout, &TForm1::Timer4Timer, Tick);
 
     // World map.
     bind(map_cg, &TImage::mouseMove, &TForm1::map_cgMouseMove, Free);

@@ -97,8 +97,14 @@ public:
     void Timer3Timer();
     void Timer4Timer();
     void mid_pNotify();
-    // Title and new game.
+    // Title and new game. Timer1Timer is one tick; Timer1Due is Timer1's
+    // timeout, which lets the timer rest while nothing it shows can change.
     void Timer1Timer();
+    void Timer1Due();
+    bool timer1Resting = false;
+    bool timer1RestOnTitle = false;
+    uint64_t timer1Seen = 0;   // activityCount() at its last tick
+    int64_t timer1At = 0;      // msNow() at its last tick
     void y_bClick();
     void Button4Click();
     void Label3MouseDown();

@@ -6,6 +6,7 @@
 #include "core/lifecycle.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/pictures.h"
 #include "ui/sound.h"
@@ -51,6 +52,7 @@ void waitForClick()
     Form1->battle_b2->hide();
     clickWait = 0;
     Form1->click_l->show();
+    noteActivity();
     while (clickWait == 0)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     Form1->click_l->hide();

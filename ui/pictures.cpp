@@ -1,6 +1,7 @@
 #include "ui/pictures.h"
 
 #include <QCoreApplication>
+#include <vector>
 
 #include "core/clock.h"
 #include "core/paths.h"
@@ -11,7 +12,11 @@
 
 void repaintWindow() { Form1->repaint(); }
 
-void pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void pumpMessages()
+{
+    noteActivity();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 bool loadPicture(TImage* picture, const std::string& name)
 {
@@ -30,6 +35,27 @@ void showPicture(const std::string& name)
         Form1->cg->canvas.stretchDraw(0, 0, 300, 400, Form1->bak->picture);
 }
 
+namespace {
+// out = in − tenths × k, never below 0 (tenths × k is at most 25 × 9). In
+// runs of a fixed length, which the compiler turns into vector code.
+void dimRun(uchar* __restrict out, const uchar* __restrict in, const uchar* __restrict tenths, uchar k, int n)
+{
+    for (int x = 0; x < n; ++x) {
+        const uchar s = uchar(tenths[x] * k);
+        out[x] = in[x] > s ? uchar(in[x] - s) : 0;
+    }
+}
+
+void dimRow(uchar* out, const uchar* in, const uchar* tenths, uchar k, int n)
+{
+    constexpr int Run = 64;
+    int x = 0;
+    for (; x + Run <= n; x += Run)
+        dimRun(out + x, in + x, tenths + x, k, Run);
+    dimRun(out + x, in + x, tenths + x, k, n - x);
+}
+} // namespace
+
 void fadeInPortrait(const std::string& name)
 {
     TForm1& f = *Form1;
@@ -44,16 +70,22 @@ void fadeInPortrait(const std::string& name)
     // Whatever of the 300 x 400 area a picture does not cover counts as black.
     const int w = std::min({300, portrait.width(), mask.width()}) * 3;
     const int h = std::min({400, portrait.height(), mask.height()});
-    for (int k = 0; k <= 9; ++k) {
-        for (int y = 0; y < h; ++y) {
-            const uchar* in = portrait.constScanLine(y);
+    // Each frame takes mask / 10 × k off every byte, down to 0: the tenths
+    // are worked out once per mask, and a row is then plain byte arithmetic.
+    static std::vector<uchar> tenths;
+    static qint64 tenthsOf = 0;
+    if (tenthsOf != mask.cacheKey()) {
+        tenthsOf = mask.cacheKey();
+        tenths.assign(size_t(900) * 400, 0);
+        for (int y = 0; y < std::min(400, mask.height()); ++y) {
             const uchar* dim = mask.constScanLine(y);
-            uchar* out = frame.scanLine(y);
-            for (int x = 0; x < w; ++x) {
-                const int v = in[x] - dim[x] / 10 * k;
-                out[x] = uchar(v < 0 ? 0 : v);
-            }
+            for (int x = 0; x < std::min(900, mask.width() * 3); ++x)
+                tenths[size_t(y) * 900 + x] = uchar(dim[x] / 10);
         }
+    }
+    for (int k = 0; k <= 9; ++k) {
+        for (int y = 0; y < h; ++y)
+            dimRow(frame.scanLine(y), portrait.constScanLine(y), &tenths[size_t(y) * 900], uchar(k), w);
         f.cg->canvas.draw(0, 0, frame);
         pumpMessages();
         pauseMs(5);

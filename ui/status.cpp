@@ -42,7 +42,7 @@ const char* const difficultyNames[4] = {"[EASY]", "[NOMAL]", "[HARD]", "[EXTREAM
 
 std::string karmaName(int karma)
 {
-    return "【"_sj + toCp932(bandOf(karma)->name).value() + "】"_sj;
+    return "【"_sj + sjis(bandOf(karma)->name) + "】"_sj;
 }
 
 void refreshStatus()
