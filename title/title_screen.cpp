@@ -176,6 +176,12 @@ void TForm1::Timer1Timer()
     if (!visible(start_box))
         return;
     rank_l->setCaption(rankingText());
+    titleStep();
+}
+
+// The title's animation: one frame a tick.
+void TForm1::titleStep()
+{
     if (++titleFrame > 99)
         titleFrame = 0;
     showFrame(miruhe_l, titleFrameText(titleFrame));
@@ -183,10 +189,11 @@ void TForm1::Timer1Timer()
 }
 
 // A tick with nothing new since the last one (no handler but the timers,
-// no pump, no wait, no box) shows just what is shown, bar the title's
-// animation. Timer1 then rests until the animation's next frame with text,
-// or for a second away from the title; whatever happens meanwhile wakes it
-// (noteActivity). The title frames it rested through are counted on.
+// no pump, no wait, no box, no value pulled back into range) would show
+// just what is shown, bar the title's animation: it only steps the
+// animation, and Timer1 then rests until the animation's next frame with
+// text, or for a second away from the title. Whatever happens meanwhile
+// wakes it (noteActivity); the title frames it rested through are counted on.
 void TForm1::Timer1Due()
 {
     if (timer1Resting) {
@@ -195,9 +202,13 @@ void TForm1::Timer1Due()
             titleFrame = int((titleFrame + std::max<int64_t>(0, (msNow() - timer1At + 5) / 10 - 1)) % 100);
         Timer1->start(10);
     }
-    const bool quiet = activityCount() == timer1Seen;
-    Timer1Timer();
-    timer1Seen = activityCount();
+    const uint64_t seen = activityCount();
+    const bool quiet = seen == timer1Seen;
+    if (!quiet)
+        Timer1Timer();
+    else if (visible(start_box))
+        titleStep();
+    timer1Seen = seen;
     timer1At = msNow();
     if (!quiet)
         return;

@@ -100,6 +100,7 @@ public:
     // Title and new game. Timer1Timer is one tick; Timer1Due is Timer1's
     // timeout, which lets the timer rest while nothing it shows can change.
     void Timer1Timer();
+    void titleStep();
     void Timer1Due();
     bool timer1Resting = false;
     bool timer1RestOnTitle = false;

@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <mutex>
@@ -74,9 +75,11 @@ bool TMediaPlayer::loadSynth()
     }
     // Rendered on the output's thread, with the audio lock held.
     setMusicSource([this](int16_t* out, int frames) {
-        fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2);
-        if (!player_)
+        if (!player_) {   // stopped (the synth was reset): silence, without working it out
+            std::fill_n(out, 2 * frames, int16_t(0));
             return;
+        }
+        fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2);
         const int tick = fluid_player_get_current_tick(player_);
         if (tick < lastTick_ && notify)
             postNotice(qApp, notify);

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 #include "core/state.h"
 #include "core/text.h"
+#include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/sound.h"
 
@@ -83,6 +85,8 @@ void refreshStatus()
     if (f.windowTitle() != title)
         f.setWindowTitle(title);
 
+    auto ranged = [] { return std::tuple(my.soul, my.maxSoul, my.consciousness, my.soulSword, my.soulArmor); };
+    const auto before = ranged();
     if (my.soul > my.maxSoul)
         my.soul = my.maxSoul;
     if (my.maxSoul < 1)
@@ -95,6 +99,8 @@ void refreshStatus()
         my.soulArmor = 0;
     if (my.soul < 0)
         my.soul = 0;
+    if (ranged() != before)
+        noteActivity();   // what was pulled back into range shows on the next tick
 
     TImage* itemButton = visible(f.store_box) ? f.sell_b : f.item_b;
     itemButton->setVisible(selectedItem != -1);
@@ -157,8 +163,10 @@ void TForm1::Timer4Timer()
     const int p = pulseTick % 10;
     cry_l->foreColor = my.deathEnergy <= 20 ? warning[p] : normal[p];
     hp_l->foreColor = my.soul < my.maxSoul / 4 + 1 ? warning[p] : normal[p];
-    cry_l->update();
-    hp_l->update();
+    if (!visible(start_box)) {   // under the title they are not seen
+        cry_l->update();
+        hp_l->update();
+    }
     if (visible(select_box))
         battle_b->hide();
     battle_b2->setVisible(soulSwordReleased == 1 && visible(battle_b) && pulseTick % 2 == 0);
