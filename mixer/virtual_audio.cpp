@@ -113,16 +113,15 @@ void VirtualBackend::playFor(std::chrono::microseconds time)
     play(size_t(bytes));
 }
 
+// One period at each tick of a steady clock; a late wake catches up at once.
 void VirtualBackend::run()
 {
     using namespace std::chrono;
-    auto last = steady_clock::now();
+    auto due = steady_clock::now();
     std::unique_lock stopGuard(stopLock_);
-    while (!stopped_.wait_for(stopGuard, milliseconds(Period), [this] { return stop_; })) {
-        auto time = duration_cast<microseconds>(steady_clock::now() - last);
-        last += time;
+    while (!stopped_.wait_until(stopGuard, due += milliseconds(Period), [this] { return stop_; })) {
         std::lock_guard guard(audioLock());
-        playFor(time);
+        playFor(milliseconds(Period));
     }
 }
 
