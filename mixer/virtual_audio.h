@@ -7,10 +7,11 @@
 #include <vector>
 
 // Plays the next `bytes` bytes of the wave stream (silence where no block
-// is queued), and the music of the same length of time.
+// is queued), and the music of the same length of time. A block played to
+// its end is handed back (and refilled by the mixer) on the way.
 void virtualPlay(size_t bytes);
-// Runs the notices posted so far on this thread: blocks handed back by the
-// device (the mixer refills then) and the end-of-play notices this posts.
+// Runs the notices posted so far on this thread: the end-of-play notices,
+// and blocks handed back by a reset.
 void virtualDeliver();
 // Everything played: the wave stream byte for byte, and the music as
 // interleaved stereo frames at its own rate.
