@@ -116,47 +116,77 @@ QString breakableAfterWideCharacters(const QString& paragraph)
     }
     return out;
 }
+} // namespace
 
-// Lays the text out as the classic toolkit did: lines exactly one font
-// height apart, wrapped (when asked) at the width. Draws it when a painter
-// is given; returns the size it takes.
-QSize layOutText(const QString& text, const QFont& font, int width, Qt::Alignment align, bool wrap,
-                 QPainter* painter = nullptr)
-{
-    const int lineHeight = font.pixelSize();
-    QTextOption option(align);
-    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-    int y = 0;
-    qreal widest = 0;
-    for (const QString& paragraph : text.split(QChar('\n'))) {
-        QTextLayout layout(wrap ? breakableAfterWideCharacters(paragraph) : paragraph, font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        int lines = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines) {
-            line.setLineWidth(width);
-            line.setPosition(QPointF(0, y + lines * lineHeight));
-            widest = std::max(widest, line.naturalTextWidth());
+// Text laid out as the classic toolkit did: lines exactly one font height
+// apart, wrapped (when asked) at the width.
+struct LaidOutText {
+    std::vector<std::unique_ptr<QTextLayout>> paragraphs;
+    QSize size;
+
+    LaidOutText(const QString& text, const QFont& font, int width, Qt::Alignment align, bool wrap)
+    {
+        const int lineHeight = font.pixelSize();
+        QTextOption option(align);
+        option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+        int y = 0;
+        qreal widest = 0;
+        for (const QString& paragraph : text.split(QChar('\n'))) {
+            auto& layout = *paragraphs.emplace_back(
+                std::make_unique<QTextLayout>(wrap ? breakableAfterWideCharacters(paragraph) : paragraph, font));
+            layout.setTextOption(option);
+            layout.beginLayout();
+            int lines = 0;
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), ++lines) {
+                line.setLineWidth(width);
+                line.setPosition(QPointF(0, y + lines * lineHeight));
+                widest = std::max(widest, line.naturalTextWidth());
+            }
+            layout.endLayout();
+            y += std::max(lines, 1) * lineHeight;
         }
-        layout.endLayout();
-        if (painter)
-            layout.draw(painter, QPointF(0, 0));
-        y += std::max(lines, 1) * lineHeight;
+        size = {int(std::ceil(widest)), y};
     }
-    return {int(std::ceil(widest)), y};
-}
-}
+    void draw(QPainter& p) const
+    {
+        for (const auto& layout : paragraphs)
+            layout->draw(&p, QPointF(0, 0));
+    }
+};
+
 
 void TLabel::fitToText()
 {
-    const QSize size = layOutText(displayText(caption_), font(), 10000, Qt::AlignLeft, false);
+    const QSize size = LaidOutText(displayText(caption_), font(), 10000, Qt::AlignLeft, false).size;
     resize(std::max(size.width(), 1), size.height());
 }
 
 int TLabel::textHeight(const std::string& cp932) const
 {
-    return layOutText(displayText(cp932), font(), width(), align_, wrap_).height();
+    return LaidOutText(displayText(cp932), font(), width(), align_, wrap_).size.height();
 }
+
+// The texts drawn last are kept laid out, a few dozen of them: a title's
+// frames come round again, and a label repainted under another is drawn
+// without shaping its text anew.
+const LaidOutText& TLabel::laidOut(const QString& text)
+{
+    for (const auto& [shown, layout] : laidOut_)
+        if (shown == text)
+            return *layout;
+    if (laidOut_.size() >= 32)
+        laidOut_.erase(laidOut_.begin());
+    return *laidOut_.emplace_back(text, std::make_shared<LaidOutText>(text, font(), width(), align_, wrap_)).second;
+}
+
+void TLabel::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::FontChange)
+        laidOut_.clear();
+    QWidget::changeEvent(e);
+}
+
+void TLabel::resizeEvent(QResizeEvent*) { laidOut_.clear(); }
 
 void TLabel::paintEvent(QPaintEvent*)
 {
@@ -164,8 +194,7 @@ void TLabel::paintEvent(QPaintEvent*)
     if (!transparent_)
         p.fillRect(rect(), background_);
     p.setPen(fontColor_);
-    layOutText(displayText(std::string_view(caption_).substr(std::min(hidden_, caption_.size()))), font(), width(),
-               align_, wrap_, &p);
+    laidOut(displayText(std::string_view(caption_).substr(std::min(hidden_, caption_.size())))).draw(p);
 }
 
 // Mouse-down handlers answer every button; click handlers only the left one.

@@ -10,8 +10,11 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 // A picture that cannot be loaded; what() is the CP932 text for the box.
 class EPictureError : public std::runtime_error {
@@ -30,6 +33,8 @@ void setWindowColour(QWidget* w, QColor c);
 // True when the control's own visible flag is set.
 inline bool visible(const QWidget* w) { return !w->isHidden(); }
 
+struct LaidOutText;
+
 class TLabel : public QWidget {
     Q_OBJECT
 public:
@@ -46,8 +51,18 @@ public:
     void setColor(QColor background);   // opaque background
     void setFontPx(int px);
     void setStyle(int px, bool bold, QColor color, bool italic = false);
-    void setAlignment(Qt::Alignment a) { align_ = a; update(); }
-    void setWordWrap(bool on) { wrap_ = on; update(); }
+    void setAlignment(Qt::Alignment a)
+    {
+        align_ = a;
+        laidOut_.clear();
+        update();
+    }
+    void setWordWrap(bool on)
+    {
+        wrap_ = on;
+        laidOut_.clear();
+        update();
+    }
     void setAutoSize(bool on);
     // The height the text takes when laid out in this label (lines are one
     // font size apart).
@@ -58,11 +73,15 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void fitToText();
+    const LaidOutText& laidOut(const QString& text);
+    std::vector<std::pair<QString, std::shared_ptr<const LaidOutText>>> laidOut_;
     std::string caption_;
     size_t hidden_ = 0;
     QColor fontColor_ = Qt::black;
