@@ -63,9 +63,6 @@ void guarded(const std::function<void()>& handler, HandlerKind kind)
         ++record.refused;
         return;
     }
-    const bool tick = kind == HandlerKind::Tick;
-    if (!tick)
-        noteActivity();
     scenes += scene;
     try {
         handler();
@@ -74,8 +71,8 @@ void guarded(const std::function<void()>& handler, HandlerKind kind)
         showMessage(e.what());
     }
     scenes -= scene;
-    if (!tick)
-        noteActivity();
+    if (kind != HandlerKind::Tick)
+        noteActivity();   // what it changed shows on the next tick (its pumps and waits note their own)
 }
 
 const GuardRecord& guardRecord() { return record; }

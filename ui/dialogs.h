@@ -30,8 +30,7 @@ enum class HandlerKind { Scene, Free, Tick };
 void guarded(const std::function<void()>& handler, HandlerKind kind = HandlerKind::Free);
 
 // Something has happened that may change what Timer1 shows: a handler
-// (not a tick) started or ended, a scene let events through or opened a
-// box. A resting Timer1 ticks again within 10 ms.
+// (not a tick) ended, a scene let events through or opened a box. A resting Timer1 ticks again within 10 ms.
 void noteActivity();
 uint64_t activityCount();
 
