@@ -1,7 +1,9 @@
 #include "core/datafile.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,7 +39,7 @@ std::string blankControls(std::string s)
     return s;
 }
 
-DataReader DataReader::open(const std::string& path, PastEnd pastEnd)
+std::string readDataFile(const std::string& path)
 {
     const std::string name = path.substr(path.rfind('/') + 1);
     FILE* f = std::fopen(path.c_str(), "rb");
@@ -52,7 +54,12 @@ DataReader DataReader::open(const std::string& path, PastEnd pastEnd)
     std::fclose(f);
     if (err)
         throw EInOutError(ioErrorText(err) + "\r(" + name + ")");
-    return DataReader(std::move(bytes), name, pastEnd);
+    return bytes;
+}
+
+DataReader DataReader::open(const std::string& path, PastEnd pastEnd)
+{
+    return DataReader(readDataFile(path), path.substr(path.rfind('/') + 1), pastEnd);
 }
 
 void DataReader::fail(const std::string& text, int line) const
@@ -122,25 +129,21 @@ std::string DataReader::readString()
     return value;
 }
 
-void replaceFile(const std::string& path, const std::string& bytes)
-{
-    // The rename below would go round a file's mode, so a file without
-    // write permission is refused here; root, whom the system lets write
-    // anything, is held to the mode bits too.
-    struct stat old;
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
-        throw EInOutError(ioErrorText(EACCES));
+namespace {
 
-    const std::string tmp = path + ".tmp";
+// Writes the bytes to a new file `tmp` (mode from `mode` when given) and
+// flushes them to the disk; returns 0 or the errno of the failure, having
+// removed what it wrote.
+int writeNew(const std::string& tmp, const std::string& bytes, const struct stat* mode)
+{
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        throw EInOutError(ioErrorText(errno));
+        return errno;
     // The new file takes the old one's mode; only a regular file's mode is
     // ours to set.
     struct stat made;
     int err = 0;
-    if (exists && ::fstat(fd, &made) == 0 && S_ISREG(made.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
+    if (mode && ::fstat(fd, &made) == 0 && S_ISREG(made.st_mode) && ::fchmod(fd, mode->st_mode & 07777) != 0)
         err = errno;
     size_t done = 0;
     while (done < bytes.size() && !err) {
@@ -154,12 +157,67 @@ void replaceFile(const std::string& path, const std::string& bytes)
         err = errno;
     if (::close(fd) != 0 && !err)
         err = errno;
-    if (!err && std::rename(tmp.c_str(), path.c_str()) != 0)
-        err = errno;
-    if (err) {
+    if (err)
         ::unlink(tmp.c_str());
-        throw EInOutError(ioErrorText(err));
-    }
+    return err;
 }
 
-void discardUnfinishedReplace(const std::string& path) { ::unlink((path + ".tmp").c_str()); }
+} // namespace
+
+std::string replaceTempPath(const std::string& path, long pid) { return path + "." + std::to_string(pid) + ".tmp"; }
+
+void replaceFile(const std::string& path, const std::string& bytes)
+{
+    // The rename below would go round a file's mode, so a file without
+    // write permission is refused here; root, whom the system lets write
+    // anything, is held to the mode bits too.
+    struct stat old;
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
+        throw EInOutError(ioErrorText(EACCES));
+
+    const std::string tmp = replaceTempPath(path);
+    int err = writeNew(tmp, bytes, exists ? &old : nullptr);
+    if (!err && std::rename(tmp.c_str(), path.c_str()) != 0) {
+        err = errno;
+        ::unlink(tmp.c_str());
+    }
+    if (err)
+        throw EInOutError(ioErrorText(err));
+}
+
+void createFile(const std::string& path, const std::string& bytes)
+{
+    const std::string tmp = replaceTempPath(path);
+    int err = writeNew(tmp, bytes, nullptr);
+    if (!err) {
+        // A link is never made over a file that is there already.
+        if (::link(tmp.c_str(), path.c_str()) != 0)
+            err = errno;
+        ::unlink(tmp.c_str());
+    }
+    if (err)
+        throw EInOutError(ioErrorText(err));
+}
+
+// Another instance's temporary file is left alone while that instance runs.
+void discardUnfinishedReplace(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    const fs::path file(path);
+    const std::string prefix = file.filename().string() + ".";
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(file.parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+            !name.ends_with(".tmp"))
+            continue;
+        const std::string pid = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+        if (pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9)
+            continue;
+        const long owner = std::stol(pid);
+        if (owner == ::getpid() || (::kill(pid_t(owner), 0) != 0 && errno == ESRCH))
+            ::unlink(entry.path().c_str());
+    }
+    ::unlink((path + ".tmp").c_str());   // as earlier versions named it
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 
 // An input/output error on a data file. what() is the CP932 text shown in
 // the message box ("ﾌｧｲﾙが見つかりません", "入力値が数値ではありません", ...),
@@ -21,6 +22,9 @@ std::string blankControls(std::string s);
 // What reading past the end of a file gives: 0 and "" (the tables may be
 // short), or an error (a save that ends early is damaged).
 enum class PastEnd { Empty, Error };
+
+// A whole file's bytes; EInOutError naming the file when it cannot be read.
+std::string readDataFile(const std::string& path);
 
 // Reads values as the game always has: an integer skips blanks and line
 // ends before its token and discards the rest of its line; a string is the
@@ -67,6 +71,13 @@ private:
 // too) is refused as the platform refuses to write it. On failure the old
 // file stays whole and EInOutError is thrown.
 void replaceFile(const std::string& path, const std::string& bytes);
-// Removes the temporary file a replaceFile of `path` left when the process
-// was killed midway; `path` itself is whole either way.
+// Writes a file that is not there yet, whole or not at all; EInOutError
+// when it cannot, or when the file is there already.
+void createFile(const std::string& path, const std::string& bytes);
+// The temporary file these write for `path`: each process has its own, so
+// two instances never share one.
+std::string replaceTempPath(const std::string& path, long pid = ::getpid());
+// Removes the temporary files that replaceFile of `path` left when a
+// process was killed midway (those of processes still running stay);
+// `path` itself is whole either way.
 void discardUnfinishedReplace(const std::string& path);

@@ -39,7 +39,7 @@ void enterRanking()
     my.rankEnergy[k] = my.energySpent;
 }
 
-std::string recordFilePath() { return appDir() + "/記録.txt"; }
+std::string recordFilePath() { return userDir() + "/記録.txt"; }
 
 std::string recordFileBytes()
 {

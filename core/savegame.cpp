@@ -1,5 +1,7 @@
 #include "core/savegame.h"
 
+#include <filesystem>
+
 #include "core/datafile.h"
 #include "core/paths.h"
 #include "core/ranking.h"
@@ -81,7 +83,10 @@ void loadGameData()
 {
     failed = true;   // until all three files are read
     tmy state;
-    Load save{DataReader::open(datPath("my.dat"), PastEnd::Error)};
+    // Where the player's folder could not take a save, the initial one is read.
+    std::error_code ec;
+    const std::string path = std::filesystem::exists(saveFilePath(), ec) ? saveFilePath() : datPath("my.dat");
+    Load save{DataReader::open(path, PastEnd::Error)};
     saveFields(save, state);
 
     std::array<titem, 256> items;
@@ -129,7 +134,7 @@ void saveGame()
     OneLine oneLine;
     saveFields(oneLine, my);
     enterRanking();
-    replaceFile(datPath("my.dat"), saveFileBytes());
+    replaceFile(saveFilePath(), saveFileBytes());
     writeRecordFile();
 }
 
@@ -146,7 +151,7 @@ bool saveGameOrReport()
 
 void discardUnfinishedSaves()
 {
-    discardUnfinishedReplace(datPath("my.dat"));
+    discardUnfinishedReplace(saveFilePath());
     discardUnfinishedReplace(recordFilePath());
 }
 

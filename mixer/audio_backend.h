@@ -12,6 +12,11 @@ public:
 // With audioLock() held: the music's rate (0 without music) and its next frames.
 int musicRate();
 void renderMusic(int16_t* out, int frames);
+// The volumes, per cent, and a stream's samples scaled by one of them
+// (unsigned 8-bit or signed 16-bit samples).
+int waveVolume();
+int musicVolume();
+void applyVolume(void* samples, size_t bytes, int bitsPerSample, int percent);
 
 #include <memory>
 

@@ -32,3 +32,8 @@ std::string audioOutputName();
 // before whatever the render draws on goes away.
 using MusicSource = std::function<void(int16_t* out, int frames)>;
 void setMusicSource(MusicSource render, int rate);
+
+// The player's volumes, in per cent (0 to 100), applied where the output
+// sums its streams: the wave stream's and the music's. At 100 a stream
+// plays exactly as rendered.
+void setOutputVolumes(int wavePercent, int musicPercent);

@@ -114,6 +114,7 @@ void SdlBackend::fill(Uint8* out, int len)
     if (device && wave_) {
         pull(wave_, out, len, waveFormat_.blockAlign, int(waveFormat_.samplesPerSec),
             [device](Uint8* buffer, int bytes) { device->render(buffer, size_t(bytes)); });
+        applyVolume(out, size_t(len), SDL_AUDIO_BITSIZE(spec_.format), waveVolume());
     } else {
         std::memset(out, spec_.silence, size_t(len));
         if (wave_)
@@ -128,7 +129,7 @@ void SdlBackend::fill(Uint8* out, int len)
         musicOut_.resize(size_t(len));
         pull(music_, musicOut_.data(), len, 4, rate,
             [](Uint8* buffer, int bytes) { renderMusic(reinterpret_cast<int16_t*>(buffer), bytes / 4); });
-        SDL_MixAudioFormat(out, musicOut_.data(), spec_.format, Uint32(len), SDL_MIX_MAXVOLUME);
+        SDL_MixAudioFormat(out, musicOut_.data(), spec_.format, Uint32(len), musicVolume() * SDL_MIX_MAXVOLUME / 100);
     } else if (music_) {
         SDL_AudioStreamClear(music_);
     }

@@ -16,7 +16,7 @@ constexpr uint16_t CheckMark = 0x5432;
 
 std::string readSettings()
 {
-    std::ifstream in(appDir() + "/MIXER.INI", std::ios::binary);
+    std::ifstream in(mixerSettingsPath(), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 

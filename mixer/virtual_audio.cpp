@@ -97,6 +97,8 @@ void VirtualBackend::play(size_t bytes)
     musicDue_ %= format.avgBytesPerSec;
     musicBuffer_.resize(2 * size_t(frames));
     renderMusic(musicBuffer_.data(), frames);
+    applyVolume(waveBuffer_.data(), bytes, format.bitsPerSample, waveVolume());
+    applyVolume(musicBuffer_.data(), musicBuffer_.size() * 2, 16, musicVolume());
     if (record_) {
         wave.insert(wave.end(), waveBuffer_.begin(), waveBuffer_.end());
         music.insert(music.end(), musicBuffer_.begin(), musicBuffer_.end());

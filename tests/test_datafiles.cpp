@@ -429,7 +429,7 @@ TEST_F(SaveFiles, AFailedSaveKeepsTheOldFileWholeAndIsReported)
     Boxes boxes;
     const std::string before = readFile(dir.dat("my.dat"));
     // The temporary file cannot be created: something else already sits there.
-    std::filesystem::create_directory(dir.dat("my.dat.tmp"));
+    std::filesystem::create_directory(replaceTempPath(dir.dat("my.dat")));
     my.coins = 12345;
     guarded([] { saveGame(); });
     ASSERT_EQ(boxes.texts.size(), 1u);
@@ -443,7 +443,7 @@ TEST(ReplaceFile, ADiskFullWriteLeavesTheOldFileAndNoTemporaryFile)
     const std::string path = dir.path() + "/save.txt";
     writeFile(path, "old");
     // /dev/full refuses every write with "no space left on device".
-    std::filesystem::create_symlink("/dev/full", path + ".tmp");
+    std::filesystem::create_symlink("/dev/full", replaceTempPath(path));
     try {
         replaceFile(path, std::string(100000, 'x'));
         ADD_FAILURE() << "the write succeeded";
@@ -451,7 +451,7 @@ TEST(ReplaceFile, ADiskFullWriteLeavesTheOldFileAndNoTemporaryFile)
         EXPECT_EQ(e.what(), "ﾃﾞｨｽｸがいっぱいです"_sj);
     }
     EXPECT_EQ(readFile(path), "old");
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    EXPECT_FALSE(std::filesystem::exists(replaceTempPath(path)));
 }
 
 // The program's start on a folder damaged first: the box comes once the
@@ -492,13 +492,19 @@ TEST(StartUp, RemovesWhatASaveKilledMidwayLeftBehind)
     std::string save;
     TestGame game(VirtualAudio::Manual, [&](const TempAppDir& dir) {
         save = readFile(dir.dat("my.dat"));
-        writeFile(dir.dat("my.dat.tmp"), save.substr(0, 100));
+        writeFile(replaceTempPath(dir.dat("my.dat")), save.substr(0, 100));   // a process with our number, gone
+        writeFile(replaceTempPath(dir.dat("my.dat"), 999999999), "x");           // a process gone
+        writeFile(dir.dat("my.dat.tmp"), "x");                                   // as earlier versions named it
         writeFile(dir.path() + "/記録.txt.tmp", "★");
+        writeFile(replaceTempPath(dir.path() + "/記録.txt", getppid()), "★");    // another instance, still saving
     });
     QCoreApplication::processEvents();
     EXPECT_TRUE(game.boxes.empty());
+    EXPECT_FALSE(std::filesystem::exists(replaceTempPath(game.dir.dat("my.dat"))));
+    EXPECT_FALSE(std::filesystem::exists(replaceTempPath(game.dir.dat("my.dat"), 999999999)));
     EXPECT_FALSE(std::filesystem::exists(game.dir.dat("my.dat.tmp")));
     EXPECT_FALSE(std::filesystem::exists(recordFilePath() + ".tmp"));
+    EXPECT_TRUE(std::filesystem::exists(replaceTempPath(recordFilePath(), getppid())));
     EXPECT_EQ(readFile(game.dir.dat("my.dat")), save);
 }
 

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "core/datafile.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
@@ -346,7 +347,7 @@ TEST_F(Items, TheSaveItemSavesTheRunAsItWasBeforeTheUse)
 
 TEST_F(Items, ASaveThatFailsKeepsTheItemAndSaysWhy)
 {
-    std::filesystem::create_directory(game.dir.dat("my.dat.tmp"));   // my.dat cannot be replaced
+    std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));   // my.dat cannot be replaced
     const std::string before = readFile(game.dir.dat("my.dat"));
     hold(7, 20);
     f.item_bClick();

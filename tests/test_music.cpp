@@ -7,7 +7,10 @@
 
 #include "mixer/virtual_audio.h"
 #include "tests/support/game.h"
+#include "core/settings.h"
 #include "ui/music.h"
+#include "ui/sound.h"
+#include "ui/volume.h"
 
 namespace {
 
@@ -107,6 +110,59 @@ TEST(MusicWithoutSoundfont, IsSilentAndTheGameGoesOn)
     for (int16_t s : virtualMusicCapture())
         ASSERT_EQ(s, 0);
     EXPECT_TRUE(game.boxes.empty());
+}
+
+// The player's volumes scale what the output plays, music and effects alike,
+// and a soundfont of the player's own that cannot be loaded is said once.
+TEST_F(Music, TheVolumesScaleTheMusicAndTheEffects)
+{
+    const auto loudestCue = [] {
+        int loudest = 0;
+        for (uint8_t b : virtualWaveCapture())
+            loudest = std::max(loudest, std::abs(b - 128));
+        return loudest;
+    };
+    playMusic("tune.mid");
+    playCue(0, "b.wav");
+    play(1);   // the tune's one second: the next begins where this one did
+    const double music = rms(virtualMusicCapture(), 0.1, 0.9);
+    const int cue = loudestCue();
+    ASSERT_GT(cue, 40);
+    virtualClearCapture();
+    stepVolume(true, -5);   // music at 50 %
+    stepVolume(false, -8);  // effects at 20 %
+    EXPECT_EQ(volumeOverlayText(), "効果音 20%");
+    playCue(0, "b.wav");
+    play(1);
+    EXPECT_NEAR(rms(virtualMusicCapture(), 0.1, 0.9) / music, 0.5, 0.05);
+    EXPECT_NEAR(loudestCue(), cue / 5, 1);
+    toggleMute();
+    EXPECT_EQ(volumeOverlayText(), "消音");
+    virtualClearCapture();
+    playCue(0, "b.wav");
+    play(0.3);
+    EXPECT_EQ(loudestCue(), 0);
+    for (int16_t s : virtualMusicCapture())
+        ASSERT_EQ(s, 0);
+    toggleMute();   // gives both back, as they were
+    EXPECT_EQ(settingInt("sound/music", 0, 100, -1), 50);
+    EXPECT_EQ(settingInt("sound/effects", 0, 100, -1), 20);
+    EXPECT_FALSE(settings().value("sound/muted").toBool());
+}
+
+TEST(MusicWithAChosenSoundfont, ThatCannotBeLoadedIsSaidOnceAndTheMusicIsSilent)
+{
+    TempAppDir scratch;
+    writeFile(scratch.path() + "/broken.sf2", "RIFF\4\0\0\0sfbk");
+    chooseSoundfont(scratch.path() + "/broken.sf2");
+    TestGame game;
+    QCoreApplication::processEvents();
+    playMusic("allto1.mid");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(game.boxes.size(), 1u);
+    EXPECT_NE(game.boxes[0].find("broken.sf2"), std::string::npos);
+    EXPECT_FALSE(game.form().mid_p->playing());
+    chooseSoundfont({});
 }
 
 } // namespace

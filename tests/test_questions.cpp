@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <set>
 
+#include "core/datafile.h"
 #include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/savegame.h"
@@ -268,7 +269,7 @@ TEST_F(Questions, TheSavePointSavesOrGivesEnergy)
 
 TEST_F(Questions, AFailedSaveAtTheSavePointIsReportedAndPlayGoesOn)
 {
-    std::filesystem::create_directory(game.dir.dat("my.dat.tmp"));
+    std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));
     const std::string saved = readFile(game.dir.dat("my.dat"));
     answer(9, true);
     EXPECT_EQ(game.boxes, std::vector<std::string>{"ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj});

@@ -170,7 +170,7 @@ TEST_F(Ranking, AFailedSaveLeavesTheRecordFileAlone)
 {
     resetTable();
     const std::string record = recordFile();
-    std::filesystem::create_directory(game.dir.dat("my.dat.tmp"));   // my.dat cannot be replaced
+    std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));   // my.dat cannot be replaced
     my.score = 9500;
     EXPECT_THROW(saveGame(), EInOutError);
     EXPECT_EQ(recordFile(), record);
@@ -179,7 +179,7 @@ TEST_F(Ranking, AFailedSaveLeavesTheRecordFileAlone)
 
 TEST_F(Ranking, AFailedRecordFileComesAfterTheSave)
 {
-    std::filesystem::create_directory(game.dir.path() + "/記録.txt.tmp");
+    std::filesystem::create_directory(replaceTempPath(recordFilePath()));
     my.score = 9500;
     EXPECT_THROW(saveGame(), EInOutError);
     my = tmy{};

@@ -56,6 +56,7 @@ TEST(Signals, TheGameEndsQuietlyWhenToldFromOutside)
         if (pid == 0) {
             ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
             ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+            ::setenv("XDG_CONFIG_HOME", (dir.path() + "/config").c_str(), 1);   // not the player's settings
             const std::string program = dir.path() + "/miruhe";
             ::execl(program.c_str(), program.c_str(), nullptr);
             ::_exit(127);

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "core/ranking.h"
+#include "core/datafile.h"
 #include "core/clock.h"
 #include "core/rng.h"
 #include "core/savegame.h"
@@ -464,7 +466,7 @@ TEST_F(Title, AFailedSaveAfterThePrologueStillLetsTheSoulWalk)
     game.clickThrough();
     // The new game's first save goes through; once the prologue runs, the
     // record file can no longer be replaced.
-    QTimer::singleShot(0, &f, [this] { std::filesystem::create_directory(game.dir.path() + "/記録.txt.tmp"); });
+    QTimer::singleShot(0, &f, [this] { std::filesystem::create_directory(replaceTempPath(recordFilePath())); });
     f.Image8Click();
     ASSERT_EQ(game.boxes.size(), 3u);
     EXPECT_EQ(game.boxes[1], "初期化してしまったよ"_sj);

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "core/ranking.h"
+#include "core/datafile.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
@@ -518,7 +520,7 @@ TEST_F(Conquest, AGameClearThatCannotBeSavedStillReturnsToTheMap)
     my.currentArea = 9;
     my.difficulty = 0;
     const std::string saved = save();
-    std::filesystem::create_directory(game.dir.dat("my.dat.tmp"));
+    std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));
     feedDraws({1, 1, 1});
     conquerArea();
     ASSERT_EQ(game.boxes.size(), 6u);

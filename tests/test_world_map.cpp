@@ -5,6 +5,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "core/datafile.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
@@ -226,7 +227,7 @@ TEST_F(WorldMap, ThePaidSave)
 TEST_F(WorldMap, APaidSaveThatFailsCostsNothing)
 {
     const std::string before = save();
-    std::filesystem::create_directory(game.dir.dat("my.dat.tmp"));
+    std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));
     f.Button8Click();
     EXPECT_EQ(my.deathEnergy, 100);
     EXPECT_EQ(game.boxes, Boxes{"ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj});
@@ -247,7 +248,7 @@ TEST_F(WorldMap, TheFreeSave)
     EXPECT_EQ(my.deathEnergy, 7);
     EXPECT_EQ(my.coins, 3);
 
-    std::filesystem::create_directory(game.dir.dat("my.dat.tmp"));
+    std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));
     f.Button9Click();   // no success claimed for a save not written
     EXPECT_EQ(game.boxes.back(), "ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj);
     EXPECT_EQ(game.boxes.size(), 2u);

@@ -115,7 +115,8 @@ int run(int kills, const fs::path& work)
             std::fprintf(stderr, "kill %d: a file is neither save %d nor save %d\n", i + 1, low, low + 1);
         }
         between += save == saveHigh && record == recordLow;
-        leftovers += fs::exists(work / "dat" / "my.dat.tmp") || fs::exists(recordFilePath() + ".tmp");
+        leftovers += fs::exists(replaceTempPath((work / "dat" / "my.dat").string(), child)) ||
+                     fs::exists(replaceTempPath(recordFilePath(), child));
         discardUnfinishedSaves();
         last = low;
     }

@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -12,9 +13,12 @@
 #include "core/rng.h"
 #include "mixer/audio_output.h"
 #include "mixer/wave_out.h"
+#include "core/text.h"
+#include "ui/dialogs.h"
 #include "ui/form1.h"
 
 namespace {
+std::string chosen;
 // Debian's soundfonts are quiet at FluidSynth's default gain of 0.2; this
 // sets the music a little under the sound effects.
 constexpr double musicGain = 0.5;
@@ -32,6 +36,8 @@ std::vector<std::string>& soundfontCandidates()
     return paths;
 }
 
+void chooseSoundfont(const std::string& path) { chosen = path; }
+
 TMediaPlayer::TMediaPlayer() = default;
 
 TMediaPlayer::~TMediaPlayer()
@@ -47,14 +53,15 @@ TMediaPlayer::~TMediaPlayer()
 
 bool TMediaPlayer::loadSynth()
 {
-    if (synth_)
-        return true;
+    if (synth_ || refused_)
+        return synth_;
     for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
         fluid_set_log_function(level, nullptr, nullptr);
     const auto found = std::find_if(soundfontCandidates().begin(), soundfontCandidates().end(),
                                     [](const std::string& p) { return std::filesystem::exists(p); });
-    if (found == soundfontCandidates().end())
+    if (chosen.empty() && found == soundfontCandidates().end())
         return false;
+    const std::string soundfont = chosen.empty() ? *found : chosen;
     settings_ = new_fluid_settings();
     fluid_settings_setnum(settings_, "synth.sample-rate", musicSampleRate);
     fluid_settings_setnum(settings_, "synth.gain", musicGain);
@@ -66,11 +73,17 @@ bool TMediaPlayer::loadSynth()
     fluid_settings_setint(settings_, "synth.polyphony", 64);
     fluid_settings_setstr(settings_, "player.timing-source", "sample");
     synth_ = new_fluid_synth(settings_);
-    if (fluid_synth_sfload(synth_, found->c_str(), 1) == FLUID_FAILED) {
+    if (!fluid_is_soundfont(soundfont.c_str()) || fluid_synth_sfload(synth_, soundfont.c_str(), 1) == FLUID_FAILED) {
         delete_fluid_synth(synth_);
         delete_fluid_settings(settings_);
         synth_ = nullptr;
         settings_ = nullptr;
+        if (!chosen.empty()) {
+            refused_ = true;
+            const std::string text = "音色ファイルを読み込めませんでした。音楽なしで続けます。\r"_sj +
+                                     toCp932(soundfont).value_or(soundfont);
+            QTimer::singleShot(0, qApp, [text] { showMessage(text); });
+        }
         return false;
     }
     // Rendered on the output's thread, with the audio lock held.

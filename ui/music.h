@@ -35,6 +35,7 @@ private:
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
     int lastTick_ = 0;
+    bool refused_ = false;   // the chosen soundfont could not be loaded
 };
 
 // "not" stops the music, an empty name keeps it, any other name plays
@@ -46,3 +47,6 @@ void playAreaMusic();
 // Where the soundfont is looked for, first found first: Debian's default
 // General MIDI soundfont, then the ones Debian ships by name.
 std::vector<std::string>& soundfontCandidates();
+// The player's own soundfont ("" for the candidates above). One that cannot
+// be loaded is named in a box, once, and the music stays silent.
+void chooseSoundfont(const std::string& path);

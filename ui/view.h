@@ -1,14 +1,42 @@
 // The window the game is shown in: the 423 x 461 form, drawn at a whole
-// scale of 1 to 4, or full screen at the largest scale that fits; and the
-// player's volumes. The keys of the form call these; without a view (the
-// form on its own, as tests make it) the scale calls do nothing.
+// scale of 1 to 4, or full screen at the largest scale that fits, centred
+// on black. The form keeps its own coordinates and lays its text out as
+// ever; only the drawing is scaled, so nothing wraps otherwise. The keys of
+// the form call the functions below; without a view (the form on its own,
+// as tests make it) they do nothing.
 #pragma once
+#include <QGraphicsView>
+
+class QGraphicsProxyWidget;
+class TForm1;
+
+class GameView : public QGraphicsView {
+public:
+    // Shows the form at the scale kept in the settings, or, the first
+    // time, at the largest that fits the screen.
+    explicit GameView(TForm1* form);
+    ~GameView() override;
+    int scale() const { return scale_; }
+    void setScale(int k);   // windowed; kept in the settings
+    void toggleFullScreen();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* target, QEvent* e) override;
+
+private:
+    int applyScale(int k);   // the scale it could apply
+    void drawAt(int k);
+    int largestFitting(QSize room) const;
+    TForm1* form_;
+    QGraphicsProxyWidget* proxy_;
+    int scale_ = 1;
+};
+
+extern GameView* gameView;
 
 // Ctrl+Plus (+1), Ctrl+Minus (-1); Ctrl+0 sets 1.
 void stepScale(int delta);
 void resetScale();
 void toggleFullScreen();
-
-// Music or effects volume up or down by one step; M mutes and unmutes both.
-void stepVolume(bool music, int delta);
-void toggleMute();

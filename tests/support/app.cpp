@@ -6,6 +6,7 @@
 
 #include "core/clock.h"
 #include "core/paths.h"
+#include "core/settings.h"
 
 QApplication& testApp()
 {
@@ -13,7 +14,8 @@ QApplication& testApp()
     static char name[] = "miruhe-test";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("offscreen"))   // a test may give it a screen
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         return new QApplication(argc, argv);
     }();
     return *app;
@@ -31,6 +33,7 @@ TempAppDir::TempAppDir()
     for (const auto& picture : fs::directory_iterator(fs::path(MIRUHE_BUILD_DIR) / "cg"))
         fs::create_symlink(picture.path(), fs::path(dir_) / "cg" / picture.path().filename());
     setAppDir(dir_);
+    setSettingsFile(dir_ + "/settings.ini");
     useVirtualClock(1000);
     setPauseScale(0);
     setWindowClosed(false);

@@ -1,0 +1,190 @@
+// The game on a desktop: where its files go, installed or portable; the
+// window's scale and full screen on a 1920 x 1080 screen; the command line.
+#include <gtest/gtest.h>
+
+#include <QGraphicsProxyWidget>
+#include <QProcess>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/datafile.h"
+#include "core/paths.h"
+#include "core/places.h"
+#include "core/ranking.h"
+#include "core/savegame.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "tests/support/game.h"
+#include "ui/dialogs.h"
+#include "ui/view.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every test of this file sees one 1920 x 1080 screen.
+const bool screenGiven = [] {
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" MIRUHE_SOURCE_DIR "/tests/support/screen_1920x1080.json");
+    return true;
+}();
+
+// An installed copy: the program in prefix/bin, its files in
+// prefix/share/miruhe (the test's copy of the built folder), and a home.
+struct Installed {
+    TempAppDir files;
+    QTemporaryDir root;
+    std::string prefix = root.path().toStdString() + "/prefix";
+    std::string home = root.path().toStdString() + "/home";
+    Installed()
+    {
+        fs::create_directories(prefix + "/bin");
+        fs::create_directories(prefix + "/share");
+        fs::create_directory_symlink(files.path(), prefix + "/share/miruhe");
+        fs::create_directories(home);
+        ::setenv("HOME", home.c_str(), 1);
+        ::unsetenv("XDG_DATA_HOME");
+    }
+    ~Installed() { setAppDir("."); }
+};
+
+TEST(SavePlace, APortableFolderKeepsEverythingBesideTheProgram)
+{
+    TempAppDir dir;
+    const StartPlace place = choosePlaces(dir.path());
+    EXPECT_FALSE(installed());
+    EXPECT_FALSE(place.newSave);
+    EXPECT_EQ(place.problem, "");
+    EXPECT_EQ(saveFilePath(), dir.dat("my.dat"));
+    EXPECT_EQ(recordFilePath(), dir.path() + "/記録.txt");
+    EXPECT_EQ(mixerSettingsPath(), dir.path() + "/MIXER.INI");
+}
+
+TEST(SavePlace, AnInstalledCopyKeepsThePlayersFilesInTheirDataFolder)
+{
+    Installed copy;
+    const std::string initial = readFile(copy.files.dat("my.dat"));
+    // No XDG_DATA_HOME, and no ~/.local/share yet: the folders are made.
+    StartPlace place = choosePlaces(copy.prefix + "/bin");
+    const std::string mine = copy.home + "/.local/share/miruhe";
+    EXPECT_TRUE(installed());
+    EXPECT_TRUE(place.newSave);
+    EXPECT_EQ(place.problem, "");
+    EXPECT_EQ(appDir(), copy.prefix + "/share/miruhe");
+    EXPECT_EQ(saveFilePath(), mine + "/my.dat");
+    EXPECT_EQ(readFile(mine + "/my.dat"), initial);
+
+    // A run saved there, then a second start: the save is the player's, not copied again.
+    loadGameData();
+    my.coins = 777;
+    saveGame();
+    EXPECT_TRUE(fs::exists(mine + "/記録.txt"));
+    const std::string saved = readFile(mine + "/my.dat");
+    place = choosePlaces(copy.prefix + "/bin");
+    EXPECT_FALSE(place.newSave);
+    EXPECT_EQ(readFile(mine + "/my.dat"), saved);
+    EXPECT_EQ(readFile(copy.files.dat("my.dat")), initial);   // the install's is never written
+
+    // The player's MIXER.INI comes before the program's; a relative XDG_DATA_HOME counts for nothing.
+    EXPECT_EQ(mixerSettingsPath(), copy.prefix + "/share/miruhe/MIXER.INI");
+    writeFile(mine + "/MIXER.INI", "[default]\r\n");
+    EXPECT_EQ(mixerSettingsPath(), mine + "/MIXER.INI");
+    ::setenv("XDG_DATA_HOME", "relative/data", 1);
+    choosePlaces(copy.prefix + "/bin");
+    EXPECT_EQ(saveFilePath(), mine + "/my.dat");
+    ::setenv("XDG_DATA_HOME", (copy.home + "/xdg").c_str(), 1);
+    EXPECT_TRUE(choosePlaces(copy.prefix + "/bin").newSave);
+    EXPECT_EQ(saveFilePath(), copy.home + "/xdg/miruhe/my.dat");
+}
+
+TEST(SavePlace, AnUnwritableFolderIsNamedAndPlayGoesOnWithoutSaving)
+{
+    Installed copy;
+    writeFile(copy.home + "/blocked", "a file where the folder should go");
+    ::setenv("XDG_DATA_HOME", (copy.home + "/blocked").c_str(), 1);
+    const StartPlace place = choosePlaces(copy.prefix + "/bin");
+    EXPECT_FALSE(place.newSave);
+    EXPECT_NE(place.problem.find((copy.home + "/blocked/miruhe").c_str()), std::string::npos);
+    EXPECT_NE(place.problem.find("書き込めません"_sj), std::string::npos);
+    // The initial save is read; each save reports the write error and writes nothing.
+    loadGameData();
+    EXPECT_FALSE(loadFailed());
+    EXPECT_THROW(saveGame(), EInOutError);
+    EXPECT_EQ(readFile(copy.files.dat("my.dat")).empty(), false);
+    EXPECT_FALSE(fs::exists(copy.home + "/blocked/miruhe"));
+}
+
+// The view of a test game, on the 1920 x 1080 screen.
+struct Viewed {
+    TestGame game;
+    GameView view{&game.form()};
+    Viewed() { view.show(); }
+    QPoint at(QWidget* control) const
+    {
+        const QPointF inForm = control->mapTo(control->window(), control->rect().center());
+        return view.mapFromScene(inForm);
+    }
+};
+
+TEST(Window, ScalesInWholeStepsAndFillsTheScreenCentredOnBlack)
+{
+    Viewed v;
+    // The first start takes the largest scale that fits: 2 (3 would be 1383 high).
+    EXPECT_EQ(v.view.scale(), 2);
+    EXPECT_EQ(v.view.size(), QSize(846, 922));
+    stepScale(+1);
+    EXPECT_EQ(v.view.size(), QSize(846, 922));
+    stepScale(-1);
+    EXPECT_EQ(v.view.size(), QSize(423, 461));
+    EXPECT_EQ(settingInt("window/scale", 1, 4, 0), 1);
+    stepScale(+1);
+    EXPECT_EQ(v.view.size(), QSize(846, 922));
+    resetScale();
+    EXPECT_EQ(v.view.scale(), 1);
+
+    toggleFullScreen();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.view.size(), QSize(1920, 1080));
+    EXPECT_EQ(v.view.scale(), 2);
+    EXPECT_EQ(v.view.mapFromScene(0, 0), QPoint((1920 - 846) / 2, (1080 - 922) / 2));
+    stepScale(+1);   // full screen keeps its own
+    EXPECT_EQ(v.view.scale(), 2);
+    toggleFullScreen();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.view.size(), QSize(423, 461));
+    EXPECT_EQ(settingInt("window/scale", 1, 4, 0), 1);
+}
+
+TEST(Window, AClickOnTheScaledWindowReachesTheControlUnderIt)
+{
+    Viewed v;
+    TForm1& f = v.game.form();
+    v.view.setWindowTitle("x");
+    f.setWindowTitle("ミルヘ");
+    EXPECT_EQ(v.view.windowTitle(), "ミルヘ");
+    // New game opens the difficulties; NOMAL asks whether to begin anew.
+    QTest::mouseClick(v.view.viewport(), Qt::LeftButton, {}, v.at(f.Image3));
+    ASSERT_TRUE(f.start_box2->isVisible());
+    v.game.answers = {false};
+    QTest::mouseClick(v.view.viewport(), Qt::LeftButton, {}, v.at(f.Image8));
+    ASSERT_EQ(v.game.boxes.size(), 1u);
+    EXPECT_EQ(v.game.answers.size(), 0u);
+}
+
+TEST(CommandLine, HelpAndVersion)
+{
+    QProcess program;
+    program.start(MIRUHE_BUILD_DIR "/miruhe", {"--version"});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.readAllStandardOutput(), "miruhe " MIRUHE_VERSION "\n");
+    program.start(MIRUHE_BUILD_DIR "/miruhe", {"--help"});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 0);
+    const QString help = program.readAllStandardOutput();
+    for (const char* option : {"--soundfont FILE", "--help", "--version"})
+        EXPECT_TRUE(help.contains(option)) << option;
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "ui/volume.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+
+#include "core/settings.h"
+#include "mixer/audio_output.h"
+#include "ui/form1.h"
+
+namespace {
+constexpr int Step = 10;
+QPointer<QLabel> overlay;
+
+int volume(bool music) { return settingInt(music ? "sound/music" : "sound/effects", 0, 100, 100); }
+bool muted() { return settings().value("sound/muted").toBool(); }
+
+void apply()
+{
+    setOutputVolumes(muted() ? 0 : volume(false), muted() ? 0 : volume(true));
+}
+
+void show(const QString& text)
+{
+    if (!Form1)
+        return;
+    if (!overlay) {
+        overlay = new QLabel(Form1);
+        overlay->setObjectName("volume_overlay");
+        overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+        overlay->setFont(gameFont(12, true));
+        overlay->setStyleSheet("QLabel { background: rgba(0,0,0,190); color: white; border: 1px solid rgb(0,255,255);"
+                               " padding: 2px 6px; }");
+        auto* timer = new QTimer(overlay);
+        timer->setObjectName("hide");
+        timer->setSingleShot(true);
+        timer->setInterval(1500);
+        QObject::connect(timer, &QTimer::timeout, overlay, &QWidget::hide);
+    }
+    overlay->setText(text);
+    overlay->adjustSize();
+    overlay->move(Form1->width() - overlay->width() - 4, 4);
+    overlay->raise();
+    overlay->show();
+    overlay->findChild<QTimer*>("hide")->start();
+}
+
+QString line(bool music)
+{
+    return QString::fromUtf8(music ? "音楽 %1%" : "効果音 %1%").arg(volume(music));
+}
+} // namespace
+
+void restoreVolumes() { apply(); }
+
+void stepVolume(bool music, int delta)
+{
+    keepSetting(music ? "sound/music" : "sound/effects", std::clamp(volume(music) + delta * Step, 0, 100));
+    keepSetting("sound/muted", false);
+    apply();
+    show(line(music));
+}
+
+void toggleMute()
+{
+    keepSetting("sound/muted", !muted());
+    apply();
+    show(muted() ? QString::fromUtf8("消音") : line(true) + "  " + line(false));
+}
+
+std::string volumeOverlayText()
+{
+    return overlay && overlay->isVisible() ? overlay->text().toStdString() : std::string();
+}
