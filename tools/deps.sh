@@ -8,7 +8,8 @@ packages="cmake ninja-build g++ pkg-config
   abcmidi fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb sox alsa-utils"
+  xvfb sox alsa-utils
+  desktop-file-utils appstream"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
