@@ -55,6 +55,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setApplicationName("Ｋ．Ｔ．");
     app.setApplicationVersion(MIRUHE_VERSION);
+    QGuiApplication::setDesktopFileName("io.github.miruhe.Miruhe");   // the menu entry this window belongs to
     app.setStyle("Windows");   // the classic bevelled buttons the game was drawn with
     const StartPlace place = choosePlaces(QCoreApplication::applicationDirPath().toStdString());
     chooseSoundfont(soundfont.empty() ? settings().value("sound/soundfont").toString().toStdString() : soundfont);
