@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "ui/controls.h"
 #include "ui/form1.h"
+#include "ui/view.h"
 
 namespace {
 DialogHook hook;
@@ -22,7 +23,8 @@ bool ask(bool question, const std::string& text)
         return hook(question, text);
     QMessageBox box(question ? QMessageBox::Question : QMessageBox::NoIcon,
                     displayText(question ? "確認"_sj : "Ｋ．Ｔ．"_sj), displayText(text),
-                    QMessageBox::NoButton, Form1);
+                    QMessageBox::NoButton, playerWindow());
+    box.setWindowFlag(Qt::BypassGraphicsProxyWidget);   // a window of its own, over the scaled one
     box.setFont(gameFont(12));
     QPushButton* yes = nullptr;
     if (question) {

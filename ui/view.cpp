@@ -113,6 +113,8 @@ bool GameView::eventFilter(QObject* target, QEvent* e)
     return false;
 }
 
+QWidget* playerWindow() { return gameView ? static_cast<QWidget*>(gameView) : Form1; }
+
 void stepScale(int delta)
 {
     if (gameView && !gameView->isFullScreen())

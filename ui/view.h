@@ -35,6 +35,8 @@ private:
 };
 
 extern GameView* gameView;
+// The window the player sees: the view, or the form shown on its own.
+QWidget* playerWindow();
 
 // Ctrl+Plus (+1), Ctrl+Minus (-1); Ctrl+0 sets 1.
 void stepScale(int delta);
