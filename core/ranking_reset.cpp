@@ -10,7 +10,7 @@
 void TForm1::Button7Click()
 {
     playCue(0, "3.wav");
-    if (!askYesNo("ランキングを初期化するよ？いいの？"_sj)) {
+    if (!askYesNo("ランキングを初期化するよ？いいの？"_sj, /*erases=*/true)) {
         playCue(1, "no.wav");
         return;
     }

@@ -23,6 +23,7 @@ void megumiAtTheGate()
     sayLines({"めぐみ「こんにちは。わたし、天野めぐみ。……ねえ、きみの名前は？」"});
     Form1->name_box->move(0, 167);
     Form1->name_box->show();
+    Form1->name_l->setFocus();   // the name is typed straight in
 }
 
 void megumiInTheField()

@@ -1,8 +1,9 @@
 // A restless player: presses whatever lies under the mouse with any of its
-// buttons, hits keys and pastes odd text into the name, at random moments:
-// inside click waits, typing, fades, deaths and GAME OVER as well as
-// between them. Every press goes through the window's event queue, as the
-// player's own would. After every event the world must still make sense.
+// buttons, hits and holds the game's keys and others, types and pastes odd
+// text into the name, at random moments: inside click waits, typing, fades,
+// deaths and GAME OVER as well as between them. Every press goes through
+// the window's event queue, as the player's own would. After every event
+// the world must still make sense.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -169,9 +170,12 @@ private:
         post(new QMouseEvent(type, at, f_.mapToGlobal(at), button, held, Qt::NoModifier));
     }
 
-    void key(int code, Qt::KeyboardModifiers mods = {}, const QString& text = {})
+    // A key pressed, held for `repeats` auto-repeated presses, and released.
+    void key(int code, Qt::KeyboardModifiers mods = {}, const QString& text = {}, int repeats = 0)
     {
         post(new QKeyEvent(QEvent::KeyPress, code, mods, text));
+        for (int i = 0; i < repeats; ++i)
+            post(new QKeyEvent(QEvent::KeyPress, code, mods, text, true));
         post(new QKeyEvent(QEvent::KeyRelease, code, mods, text));
     }
 
@@ -220,16 +224,24 @@ private:
             return;
         }
         const int r = pick(100);
-        if (r < 75) {
+        if (r < 65) {
             press();
         } else if (r < 85) {
-            static const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Y,
-                                       Qt::Key_N, Qt::Key_1, Qt::Key_3, Qt::Key_5, Qt::Key_Up, Qt::Key_Down,
-                                       Qt::Key_Left, Qt::Key_Tab, Qt::Key_A, Qt::Key_F1, Qt::Key_Backspace};
+            // The game's keys, now and then held down or with Ctrl (the
+            // window's size), and some that are not the game's.
+            static const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Space, Qt::Key_Escape,
+                                       Qt::Key_Y, Qt::Key_N, Qt::Key_W, Qt::Key_W, Qt::Key_B, Qt::Key_B, Qt::Key_I,
+                                       Qt::Key_J, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_M,
+                                       Qt::Key_BracketLeft, Qt::Key_BraceRight, Qt::Key_Equal, Qt::Key_0,
+                                       Qt::Key_F1, Qt::Key_F11, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Tab,
+                                       Qt::Key_A, Qt::Key_Backspace};
             const int code = keys[pick(int(std::size(keys)))];
-            const QString text = code == Qt::Key_A ? "a" : code == Qt::Key_Y ? "y" : code == Qt::Key_Space ? " " : "";
-            key(code, {}, text);
-            note("key " + QKeySequence(code).toString().toStdString());
+            const Qt::KeyboardModifiers mods = pick(10) == 0 ? Qt::ControlModifier : Qt::NoModifier;
+            const QString text = code >= 0x20 && code < 0x7f && mods == Qt::NoModifier ? QString(QChar(code)).toLower() : "";
+            const int repeats = pick(6) == 0 ? 1 + pick(5) : 0;
+            key(code, mods, text, repeats);
+            note(std::string(mods ? "ctrl+" : "") + "key " + QKeySequence(code).toString().toStdString()
+                 + (repeats ? " held" : "") + (f.name_l->hasFocus() ? " in the name" : ""));
         } else if (visible(f.name_box)) {
             const char* text = pastes[pick(int(std::size(pastes)))];
             QGuiApplication::clipboard()->setText(QString::fromUtf8(text));

@@ -129,7 +129,7 @@ void newGame()
 {
     playCue(3, "b.wav");
     refuseIfUnread();   // a save that could not be read is not cleared over
-    if (!askYesNo("すべてを初期化するよ？いいの？"_sj)) {
+    if (!askYesNo("すべてを初期化するよ？いいの？"_sj, /*erases=*/true)) {
         playCue(1, "no.wav");
         return;
     }

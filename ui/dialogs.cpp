@@ -14,7 +14,7 @@
 namespace {
 DialogHook hook;
 
-bool ask(bool question, const std::string& text)
+bool ask(bool question, const std::string& text, bool erases = false)
 {
     if (windowClosed())
         return false;
@@ -29,7 +29,12 @@ bool ask(bool question, const std::string& text)
     QPushButton* yes = nullptr;
     if (question) {
         yes = box.addButton(displayText("はい(&Y)"_sj), QMessageBox::YesRole);
-        box.setEscapeButton(box.addButton(displayText("いいえ(&N)"_sj), QMessageBox::NoRole));
+        QPushButton* no = box.addButton(displayText("いいえ(&N)"_sj), QMessageBox::NoRole);
+        box.setEscapeButton(no);
+        if (erases) {   // yes never has the focus nor is the default: Enter and Space say no
+            yes->setFocusPolicy(Qt::NoFocus);
+            box.setDefaultButton(no);
+        }
     } else {
         box.addButton("OK", QMessageBox::AcceptRole);
     }
@@ -39,7 +44,7 @@ bool ask(bool question, const std::string& text)
 } // namespace
 
 void showMessage(const std::string& text) { ask(false, text); }
-bool askYesNo(const std::string& text) { return ask(true, text); }
+bool askYesNo(const std::string& text, bool erases) { return ask(true, text, erases); }
 void setDialogHook(DialogHook h) { hook = std::move(h); }
 
 namespace {

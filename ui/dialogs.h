@@ -8,7 +8,9 @@
 // A modal box with the CP932 text and an OK button.
 void showMessage(const std::string& text);
 // A confirmation with Yes and No; true for Yes. Closing it counts as No.
-bool askYesNo(const std::string& text);
+// One that erases something says yes only to the mouse or the Y key:
+// Enter and Space answer no.
+bool askYesNo(const std::string& text, bool erases = false);
 
 // Tests: every box and confirmation goes to the hook instead of the screen;
 // for a confirmation its result is the answer. An empty hook restores boxes.
@@ -19,7 +21,7 @@ void setDialogHook(DialogHook hook);
 // search, an item, a question, a panel's button) runs alone: while one
 // runs, and the waits inside it let input through, only the free handlers
 // may start: the click that answers a wait, the timers, the pickups, the
-// map's hover texts, the music's notice, closing. The window's timers are
+// map's hover texts, the music's notice, the help, the window's keys, closing. The window's timers are
 // free too, and tick: they change nothing that Timer1 shows.
 enum class HandlerKind { Scene, Free, Tick };
 

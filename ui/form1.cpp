@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -71,6 +72,7 @@ TForm1::TForm1()
     setWindowColour(this, Qt::white);
     createControls();
     bindHandlers();
+    showKeysInTooltips();
     QCoreApplication::instance()->installEventFilter(this);
     guarded([this] { FormCreate(); });
 }
@@ -394,13 +396,21 @@ void TForm1::mousePressEvent(QMouseEvent*)
     guarded([this] { click_lMouseDown(); });
 }
 
-// A control that is not on screen takes no input: no key reaches the edit
-// or number left with the focus under a closed panel, no press or release
-// a control the mouse still held when it was hidden.
+// A key pressed in the window is the game's first (gameKey). A control
+// that is not on screen takes no input: no key reaches the edit or number
+// left with the focus under a closed panel, no press or release a control
+// the mouse still held when it was hidden.
 bool TForm1::eventFilter(QObject* target, QEvent* e)
 {
     switch (e->type()) {
+    case QEvent::InputMethod:
+        if (target == name_l)
+            nameComposing = !static_cast<QInputMethodEvent*>(e)->preeditString().isEmpty();
+        return false;
     case QEvent::KeyPress:
+        if (gameKey(target, static_cast<QKeyEvent*>(e)))
+            return true;
+        [[fallthrough]];
     case QEvent::KeyRelease:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

@@ -7,6 +7,7 @@
 
 #include "ui/controls.h"
 
+class QKeyEvent;
 class QTimer;
 class TMediaPlayer;
 class TSoundMixer;
@@ -172,6 +173,11 @@ public:
     void Button2Click();
     void Button6Click();
 
+    // The keyboard: a key pressed in this window does what the mouse could
+    // do there; true when the key was the game's.
+    bool gameKey(QObject* target, QKeyEvent* e);
+    bool nameComposing = false;   // the input method is composing in the name
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -180,6 +186,7 @@ protected:
 private:
     void createControls();
     void bindHandlers();
+    void showKeysInTooltips();
 };
 
 // The second window: created at start (it sets Form2) and never shown.
