@@ -1,5 +1,6 @@
 // ミルヘ: a soul walks the roads of the world of the dead.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "core/signals.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
+#include "ui/help.h"
 #include "ui/music.h"
 #include "ui/view.h"
 #include "ui/volume.h"
@@ -56,6 +58,7 @@ int main(int argc, char** argv)
     app.setApplicationName("Ｋ．Ｔ．");
     app.setApplicationVersion(MIRUHE_VERSION);
     QGuiApplication::setDesktopFileName("io.github.miruhe.Miruhe");   // the menu entry this window belongs to
+    QApplication::setWindowIcon(QIcon(":/io.github.miruhe.Miruhe.svg"));
     app.setStyle("Windows");   // the classic bevelled buttons the game was drawn with
     const StartPlace place = choosePlaces(QCoreApplication::applicationDirPath().toStdString());
     chooseSoundfont(soundfont.empty() ? settings().value("sound/soundfont").toString().toStdString() : soundfont);
@@ -67,6 +70,8 @@ int main(int argc, char** argv)
     view->show();
     if (!place.problem.empty())
         QTimer::singleShot(0, form1, [text = place.problem] { showMessage(text); });
+    if (place.newSave)   // the very first start: how this world works, once
+        QTimer::singleShot(0, form1, [] { guarded(showHelp); });
     const int result = app.exec();
     delete view;
     delete form2;

@@ -14,6 +14,7 @@
 #include "ui/form1.h"
 #include "ui/help.h"
 #include "ui/view.h"
+#include "ui/volume.h"
 
 namespace {
 

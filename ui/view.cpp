@@ -31,6 +31,7 @@ GameView::GameView(TForm1* form) : form_(form)
     setAlignment(Qt::AlignCenter);
     auto* scene = new QGraphicsScene(0, 0, Width, Height, this);
     scene->setBackgroundBrush(Qt::black);
+    scene->setStickyFocus(true);   // a click on the black around the form leaves the keys with it
     setScene(scene);
     proxy_ = scene->addWidget(form);
     proxy_->setPos(0, 0);   // the form was placed on the screen as a window of its own
