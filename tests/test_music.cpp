@@ -81,6 +81,19 @@ TEST_F(Music, AFileLoopsFromItsStartWithoutAGap)
     EXPECT_GT(rms(music, 1.05, 1.5), 300);
     EXPECT_GT(rms(music, 2.05, 2.4), 300);
     EXPECT_TRUE(f.mid_p->playing());
+
+    // From the third pass on, the second is played again from memory: the
+    // music repeats to the sample, a pass (a whole number of the synth's
+    // blocks) apart, and each pass is still told.
+    play(2);
+    EXPECT_EQ(notices, 4);
+    EXPECT_TRUE(f.mid_p->fromMemory());
+    const size_t from = size_t(2.1 * musicSampleRate) * 2, length = size_t(0.8 * musicSampleRate) * 2;
+    bool repeats = false;
+    for (size_t pass = size_t(musicSampleRate) / 64 * 64; pass < size_t(musicSampleRate) + 128 && !repeats; pass += 64)
+        repeats = std::equal(music.begin() + from, music.begin() + from + length, music.begin() + from + 2 * pass);
+    EXPECT_TRUE(repeats);
+    EXPECT_GT(rms(music, 3.05, 3.5), 300);
 }
 
 TEST_F(Music, StopEmptyAndAMissingFile)

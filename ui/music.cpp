@@ -86,19 +86,53 @@ bool TMediaPlayer::loadSynth()
         }
         return false;
     }
-    // Rendered on the output's thread, with the audio lock held.
-    setMusicSource([this](int16_t* out, int frames) {
-        if (!player_) {   // stopped (the synth was reset): silence, without working it out
-            std::fill_n(out, 2 * frames, int16_t(0));
-            return;
-        }
-        fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2);
-        const int tick = fluid_player_get_current_tick(player_);
-        if (tick < lastTick_ && notify)
-            postNotice(qApp, notify);
-        lastTick_ = tick;
-    }, musicSampleRate);
+    setMusicSource([this](int16_t* out, int frames) { render(out, frames); }, musicSampleRate);
     return true;
+}
+
+// On the output's thread, with the audio lock held. The synth works in
+// blocks of 64 frames and the file begins again at the start of a block:
+// it is written a block at most at a time, so that the first pass after the
+// first is known to the frame. That pass is kept, and played again from
+// memory from then on, without the synth's work: it sounds as every later
+// pass would, the echo of the last one's end included.
+void TMediaPlayer::render(int16_t* out, int frames)
+{
+    if (!player_) {   // stopped (the synth was reset): silence, without working it out
+        std::fill_n(out, 2 * frames, int16_t(0));
+        return;
+    }
+    int done = 0;
+    while (done < frames && loop_.empty()) {
+        const int n = std::min(frames - done, int(64 - written_ % 64));
+        int16_t* at = out + 2 * done;
+        fluid_synth_write_s16(synth_, n, at, 0, 2, at, 1, 2);
+        written_ += n;
+        done += n;
+        const int tick = fluid_player_get_current_tick(player_);
+        if (tick < lastTick_) {   // the file began again with this block
+            if (notify)
+                postNotice(qApp, notify);
+            if (++passes_ == 2 && pass_.size() < MaxKept) {
+                loop_ = std::move(pass_);
+                loopAt_ = 0;
+                done -= n;   // this block is played from the kept pass, which begins alike
+            }
+            pass_.clear();
+        }
+        lastTick_ = tick;
+        if (passes_ == 1 && pass_.size() < MaxKept)
+            pass_.insert(pass_.end(), at, at + 2 * n);
+    }
+    for (; done < frames && !loop_.empty(); ++done) {
+        out[2 * done] = loop_[loopAt_];
+        out[2 * done + 1] = loop_[loopAt_ + 1];
+        if ((loopAt_ += 2) == loop_.size()) {
+            loopAt_ = 0;
+            if (notify)
+                postNotice(qApp, notify);
+        }
+    }
 }
 
 bool TMediaPlayer::Play()
@@ -112,6 +146,9 @@ bool TMediaPlayer::Play()
     fluid_player_add(player_, path.c_str());
     fluid_player_set_loop(player_, -1);
     lastTick_ = 0;
+    passes_ = 0;
+    pass_ = {};
+    loop_ = {};
     return fluid_player_play(player_) == FLUID_OK;
 }
 

@@ -2,6 +2,7 @@
 // the program's audio output. Music fails silently: a missing file, no
 // soundfont or no sound device only means no music.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,14 +28,24 @@ public:
     bool Play();
     void Stop();
     bool playing() const;
+    // True once the file's second pass is kept and played from memory.
+    bool fromMemory() const { return !loop_.empty(); }
     std::function<void()> notify;
 
 private:
     bool loadSynth();
+    void render(int16_t* out, int frames);
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
     int lastTick_ = 0;
+    // The second pass of the file, kept as it was heard (up to five
+    // minutes), then played from memory (loopAt_ is the next sample).
+    static constexpr size_t MaxKept = size_t(musicSampleRate) * 2 * 300;
+    uint64_t written_ = 0;   // frames the synth has made
+    int passes_ = 0;         // times the file has begun again
+    std::vector<int16_t> pass_, loop_;
+    size_t loopAt_ = 0;
     bool refused_ = false;   // the chosen soundfont could not be loaded
 };
 
