@@ -8,7 +8,8 @@
 #include <vector>
 
 // Music is synthesised at 22050 Hz: half the work of 44100 Hz for little
-// loss in these tunes, which keeps the title screen under 2 % of a core.
+// loss in these tunes. A tune that repeats is synthesised only until its
+// second pass is kept (see TMediaPlayer::render).
 constexpr int musicSampleRate = 22050;
 
 struct _fluid_hashtable_t;
