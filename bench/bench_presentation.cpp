@@ -76,22 +76,19 @@ int main(int argc, char** argv)
 
     // The title screen, its timers and its music, for ten seconds, once the
     // window has first been drawn and the music has begun.
+    const auto tenSeconds = [] {
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
     QEventLoop warmUp;
     QTimer::singleShot(2000, &warmUp, &QEventLoop::quit);
     warmUp.exec();
-    const double idle = cpuPercent("title screen", [] {
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-    });
+    const double idle = cpuPercent("title screen", tenSeconds);
     std::printf("resident memory on the title screen: %ld kB\n", residentKb());
     // The same without the music: the difference is the music's own share.
     form.mid_p->Stop();
-    const double silent = cpuPercent("title screen, music stopped", [] {
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-    });
+    const double silent = cpuPercent("title screen, music stopped", tenSeconds);
     std::printf("music: %.2f%% of a core\n", idle - silent);
     // From its third pass the tune is played from memory: the title as it
     // is once the player has lingered there through two passes (~160 s).
@@ -104,11 +101,7 @@ int main(int argc, char** argv)
     });
     poll.start(500);
     passes.exec();
-    const double kept = cpuPercent("title screen, tune from memory", [] {
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-    });
+    const double kept = cpuPercent("title screen, tune from memory", tenSeconds);
     std::printf("music from memory: %.2f%% of a core\n", kept - silent);
 
     // A click wait, for ten seconds.

@@ -146,9 +146,6 @@ bool TMediaPlayer::Play()
     fluid_player_add(player_, path.c_str());
     fluid_player_set_loop(player_, -1);
     lastTick_ = 0;
-    passes_ = 0;
-    pass_ = {};
-    loop_ = {};
     return fluid_player_play(player_) == FLUID_OK;
 }
 
@@ -161,6 +158,15 @@ void TMediaPlayer::Stop()
     delete_fluid_player(player_);
     player_ = nullptr;
     fluid_synth_system_reset(synth_);
+    passes_ = 0;
+    pass_ = {};
+    loop_ = {};
+}
+
+bool TMediaPlayer::fromMemory() const
+{
+    std::lock_guard lock(audioLock());
+    return !loop_.empty();
 }
 
 bool TMediaPlayer::playing() const

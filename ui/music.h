@@ -30,7 +30,7 @@ public:
     void Stop();
     bool playing() const;
     // True once the file's second pass is kept and played from memory.
-    bool fromMemory() const { return !loop_.empty(); }
+    bool fromMemory() const;
     std::function<void()> notify;
 
 private:
@@ -41,7 +41,8 @@ private:
     fluid_player_t* player_ = nullptr;
     int lastTick_ = 0;
     // The second pass of the file, kept as it was heard (up to five
-    // minutes), then played from memory (loopAt_ is the next sample).
+    // minutes), then played from memory (loopAt_ is the next sample);
+    // freed when the music stops.
     static constexpr size_t MaxKept = size_t(musicSampleRate) * 2 * 300;
     uint64_t written_ = 0;   // frames the synth has made
     int passes_ = 0;         // times the file has begun again
