@@ -18,6 +18,7 @@
 #include "core/text.h"
 #include "tests/support/game.h"
 #include "ui/dialogs.h"
+#include "ui/form1.h"
 #include "ui/view.h"
 
 namespace fs = std::filesystem;
@@ -170,6 +171,43 @@ TEST(Window, AClickOnTheScaledWindowReachesTheControlUnderIt)
     QTest::mouseClick(v.view.viewport(), Qt::LeftButton, {}, v.at(f.Image8));
     ASSERT_EQ(v.game.boxes.size(), 1u);
     EXPECT_EQ(v.game.answers.size(), 0u);
+}
+
+// A text shown again is drawn from a picture of it made at the window's
+// scale: it stays sharp at 2x, through a change of scale, and follows its
+// colour.
+TEST(Window, ATextShownAgainStaysSharpAtEveryScale)
+{
+    Viewed v;
+    TLabel* title = v.game.form().miruhe_l;
+    const auto shown = [&](const char* text) {
+        for (const std::string& caption : {std::string("x"), sjis(text)}) {
+            title->setCaption(caption);
+            QCoreApplication::processEvents();
+        }
+        return v.view.viewport()->grab(QRect(v.at(title) - QPoint(120, 40), QSize(240, 80))).toImage();
+    };
+    // A picture made at 1x and shown at 2x has its pixels in squares of 2 x 2.
+    const auto sharp = [](const QImage& a) {
+        for (int y = 0; y + 1 < a.height(); y += 2)
+            for (int x = 0; x + 1 < a.width(); x += 2)
+                if (a.pixel(x, y) != a.pixel(x + 1, y) || a.pixel(x, y) != a.pixel(x, y + 1))
+                    return true;
+        return false;
+    };
+    stepScale(-1);
+    shown("ルミヘ");
+    shown("ルミヘ");   // its picture, made at 1x
+    stepScale(+1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(sharp(shown("ルミヘ"))) << i;
+    title->setFontColor(Qt::red);
+    const QImage red = shown("ルミヘ");
+    bool inRed = false;
+    for (int y = 0; y < red.height(); ++y)
+        for (int x = 0; x < red.width(); ++x)
+            inRed |= red.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_TRUE(inRed);
 }
 
 TEST(CommandLine, HelpAndVersion)

@@ -72,7 +72,14 @@ TEST_F(Music, AFileLoopsFromItsStartWithoutAGap)
     virtualClearCapture();
     playMusic("tune.mid");
     EXPECT_TRUE(f.mid_p->playing());
-    play(2.5);
+    play(0.9);
+    for (int i = 0; i < 2; ++i) {
+        virtualPlay(551);   // 0.95 s: the music is made past the second pass's start, and not yet heard
+        virtualDeliver();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        EXPECT_EQ(notices, i);
+    }
+    play(1.5);
     EXPECT_EQ(notices, 2);   // after the first and the second second
     const auto& music = virtualMusicCapture();
     ASSERT_GE(music.size(), size_t(2.4 * musicSampleRate * 2));
@@ -106,7 +113,7 @@ TEST_F(Music, StopEmptyAndAMissingFile)
     playMusic("not");   // nothing plays: nothing happens
     virtualClearCapture();
     play(0.5);
-    EXPECT_LT(rms(virtualMusicCapture(), 0.1, 0.5), 50);   // the note was cut
+    EXPECT_TRUE(virtualMusicCapture().empty());   // the note was cut: the output mixes no music
     playMusic("nothere.mid");
     EXPECT_FALSE(f.mid_p->playing());
     EXPECT_TRUE(game.boxes.empty());

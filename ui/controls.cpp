@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <algorithm>
 #include <QFile>
 #include <QFontMetrics>
 #include <QTextLayout>
@@ -152,6 +153,31 @@ struct LaidOutText {
         for (const auto& layout : paragraphs)
             layout->draw(&p, QPointF(0, 0));
     }
+    // A text that comes back after another (the title's frames, every
+    // second) is drawn from a picture of it, made at the painter's scale.
+    mutable bool cameBack = false;
+    mutable QImage drawn;
+    mutable QColor drawnColour;
+    void draw(QPainter& p, QColor colour, QSize box) const
+    {
+        const QTransform& t = p.deviceTransform();
+        const qreal scale = t.m11();
+        if (!cameBack || t.type() > QTransform::TxScale || t.m22() != scale) {
+            p.setPen(colour);
+            draw(p);
+            return;
+        }
+        if (drawn.isNull() || drawn.devicePixelRatio() != scale || drawnColour != colour) {
+            drawn = QImage((QSizeF(box) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+            drawn.setDevicePixelRatio(scale);
+            drawn.fill(Qt::transparent);
+            QPainter ip(&drawn);
+            ip.setPen(colour);
+            draw(ip);
+            drawnColour = colour;
+        }
+        p.drawImage(QPointF(0, 0), drawn);
+    }
 };
 
 
@@ -171,9 +197,14 @@ int TLabel::textHeight(const std::string& cp932) const
 // without shaping its text anew.
 const LaidOutText& TLabel::laidOut(const QString& text)
 {
-    for (const auto& [shown, layout] : laidOut_)
-        if (shown == text)
-            return *layout;
+    const auto found = std::find_if(laidOut_.begin(), laidOut_.end(), [&](const auto& kept) { return kept.first == text; });
+    if (found != laidOut_.end()) {
+        if (found + 1 != laidOut_.end()) {
+            found->second->cameBack = true;
+            std::rotate(found, found + 1, laidOut_.end());
+        }
+        return *laidOut_.back().second;
+    }
     if (laidOut_.size() >= 32)
         laidOut_.erase(laidOut_.begin());
     return *laidOut_.emplace_back(text, std::make_shared<LaidOutText>(text, font(), width(), align_, wrap_)).second;
@@ -193,8 +224,7 @@ void TLabel::paintEvent(QPaintEvent*)
     QPainter p(this);
     if (!transparent_)
         p.fillRect(rect(), background_);
-    p.setPen(fontColor_);
-    laidOut(displayText(std::string_view(caption_).substr(std::min(hidden_, caption_.size())))).draw(p);
+    laidOut(displayText(std::string_view(caption_).substr(std::min(hidden_, caption_.size())))).draw(p, fontColor_, size());
 }
 
 // Mouse-down handlers answer every button; click handlers only the left one.

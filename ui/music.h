@@ -36,6 +36,7 @@ public:
 private:
     bool loadSynth();
     void render(int16_t* out, int frames);
+    void make(int16_t* out, int frames);
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
@@ -48,6 +49,12 @@ private:
     int passes_ = 0;         // times the file has begun again
     std::vector<int16_t> pass_, loop_;
     size_t loopAt_ = 0;
+    // The music made ahead of the output (aheadAt_ frames of it handed out),
+    // and where passes begin in it (-1 once told).
+    static constexpr int Batch = 2048;   // 93 ms
+    std::vector<int16_t> ahead_ = std::vector<int16_t>(2 * Batch);
+    int aheadAt_ = Batch;
+    std::vector<int> passStarts_;
     bool refused_ = false;   // the chosen soundfont could not be loaded
 };
 
