@@ -153,8 +153,10 @@ struct LaidOutText {
         for (const auto& layout : paragraphs)
             layout->draw(&p, QPointF(0, 0));
     }
-    // A text that comes back after another (the title's frames, every
-    // second) is drawn from a picture of it, made at the painter's scale.
+    // A text that comes back after another on a small label (the title's
+    // frames, every second) is drawn from a picture of it, made at the
+    // painter's scale; a large one would hold too much memory for it.
+    static constexpr int PicturedArea = 128 * 128;
     mutable bool cameBack = false;
     mutable QImage drawn;
     mutable QColor drawnColour;
@@ -162,7 +164,8 @@ struct LaidOutText {
     {
         const QTransform& t = p.deviceTransform();
         const qreal scale = t.m11();
-        if (!cameBack || t.type() > QTransform::TxScale || t.m22() != scale) {
+        if (!cameBack || box.width() * box.height() > PicturedArea || t.type() > QTransform::TxScale ||
+            t.m22() != scale) {
             p.setPen(colour);
             draw(p);
             return;
