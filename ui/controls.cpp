@@ -157,10 +157,10 @@ struct LaidOutText {
     // frames, every second) is drawn from a picture of it, made at the
     // painter's scale; a large one would hold too much memory for it.
     static constexpr int PicturedArea = 128 * 128;
-    mutable bool cameBack = false;
-    mutable QImage drawn;
-    mutable QColor drawnColour;
-    void draw(QPainter& p, QColor colour, QSize box) const
+    bool cameBack = false;
+    QImage drawn;
+    QColor drawnColour;
+    void draw(QPainter& p, QColor colour, QSize box)
     {
         const QTransform& t = p.deviceTransform();
         const qreal scale = t.m11();
@@ -198,7 +198,7 @@ int TLabel::textHeight(const std::string& cp932) const
 // The texts drawn last are kept laid out, a few dozen of them: a title's
 // frames come round again, and a label repainted under another is drawn
 // without shaping its text anew.
-const LaidOutText& TLabel::laidOut(const QString& text)
+LaidOutText& TLabel::laidOut(const QString& text)
 {
     const auto found = std::find_if(laidOut_.begin(), laidOut_.end(), [&](const auto& kept) { return kept.first == text; });
     if (found != laidOut_.end()) {

@@ -80,8 +80,8 @@ protected:
 
 private:
     void fitToText();
-    const LaidOutText& laidOut(const QString& text);
-    std::vector<std::pair<QString, std::shared_ptr<const LaidOutText>>> laidOut_;
+    LaidOutText& laidOut(const QString& text);
+    std::vector<std::pair<QString, std::shared_ptr<LaidOutText>>> laidOut_;
     std::string caption_;
     size_t hidden_ = 0;
     QColor fontColor_ = Qt::black;

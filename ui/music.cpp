@@ -165,8 +165,10 @@ bool TMediaPlayer::Play()
     fluid_player_add(player_, path.c_str());
     fluid_player_set_loop(player_, -1);
     lastTick_ = 0;
+    if (fluid_player_play(player_) != FLUID_OK)
+        return false;
     setMusicSource([this](int16_t* out, int frames) { render(out, frames); }, musicSampleRate);
-    return fluid_player_play(player_) == FLUID_OK;
+    return true;
 }
 
 void TMediaPlayer::Stop()
