@@ -5,24 +5,22 @@
 
 #include "core/clock.h"
 #include "core/datafile.h"
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
-#include "explore/walking.h"
 #include "items/inventory.h"
+#include "title/conquest.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/message.h"
 #include "ui/music.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
 #include "ui/sound.h"
 #include "ui/status.h"
 
 namespace {
-
-std::string soulName() { return my.playerName.empty() ? "あなた"_sj : my.playerName; }
 
 void showFrames(std::initializer_list<const char*> pictures, int ms)
 {

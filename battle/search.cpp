@@ -6,7 +6,6 @@
 #include <initializer_list>
 
 #include "battle/defeat.h"
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -14,6 +13,7 @@
 #include "ui/form1.h"
 #include "ui/message.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
 #include "ui/sound.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include "core/ranking.h"
 #include "core/state.h"
 #include "core/text.h"
-#include "ui/dialogs.h"
 
 namespace {
 
@@ -136,17 +135,6 @@ void saveGame()
     enterRanking();
     replaceFile(saveFilePath(), saveFileBytes());
     writeRecordFile();
-}
-
-bool saveGameOrReport()
-{
-    try {
-        saveGame();
-        return true;
-    } catch (const EInOutError& e) {
-        showMessage(e.what());
-        return false;
-    }
 }
 
 void discardUnfinishedSaves()

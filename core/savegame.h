@@ -19,9 +19,6 @@ void refuseIfUnread();
 void saveGame();
 // The bytes my.dat holds for the current state, as saveGame writes them.
 std::string saveFileBytes();
-// Saves, or shows why it could not and returns false: for the scenes that
-// must go on after their save and give the soul its buttons back.
-bool saveGameOrReport();
 // Removes what saves cut short by a killed process left beside my.dat and
 // the record file (at start-up).
 void discardUnfinishedSaves();

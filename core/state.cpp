@@ -52,3 +52,5 @@ void resetWorkingGlobals()
 }
 
 void outOfRange(int index) { throw ERangeError("番号 "_sj + num(index) + " のデータはありません"_sj); }
+
+std::string soulName() { return my.playerName.empty() ? "あなた"_sj : my.playerName; }

@@ -84,6 +84,9 @@ void resetMoment();
 // Every working global as at program start: the moment and the counters.
 void resetWorkingGlobals();
 
+// The soul as the lines call it: its name, or "あなた" before it has one.
+std::string soulName();
+
 // A number the game worked out, used to pick from a table or a saved array.
 // Out of range (damaged data, or a fault) it abandons the handler with a
 // message instead of reading past the end.

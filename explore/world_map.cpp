@@ -3,11 +3,12 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "items/inventory.h"
-#include "title/transitions.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/music.h"
+#include "ui/saving.h"
 #include "ui/sound.h"
+#include "ui/transitions.h"
 
 namespace {
 

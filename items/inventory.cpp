@@ -8,12 +8,13 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "items/shop.h"
-#include "title/transitions.h"
 #include "ui/form1.h"
 #include "ui/message.h"
 #include "ui/pictures.h"
+#include "ui/saving.h"
 #include "ui/sound.h"
 #include "ui/status.h"
+#include "ui/transitions.h"
 
 void rebuildItemList()
 {

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-#include "core/lifecycle.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "items/inventory.h"
-#include "title/transitions.h"
 #include "ui/form1.h"
 #include "ui/message.h"
+#include "ui/play_buttons.h"
 #include "ui/sound.h"
+#include "ui/transitions.h"
 
 namespace {
 

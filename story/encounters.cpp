@@ -2,7 +2,6 @@
 // outcomes.
 #include "story/encounters.h"
 
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -11,6 +10,7 @@
 #include "ui/form1.h"
 #include "ui/message.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
 #include "ui/sound.h"
 #include "ui/status.h"
 

@@ -1,17 +1,17 @@
 // What stands at the end of each road: mostly the area's guardian, whose
 // defeat conquers the area; in three places a shopkeeper.
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "items/shop.h"
 #include "story/encounters.h"
 #include "story/scene_kit.h"
-#include "title/transitions.h"
 #include "ui/form1.h"
 #include "ui/message.h"
 #include "ui/music.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
+#include "ui/transitions.h"
 
 namespace {
 

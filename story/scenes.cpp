@@ -1,11 +1,11 @@
 // Who a step meets in each area: one draw, one row of the area's table.
 #include "story/scenes.h"
 
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "story/stories.h"
 #include "ui/message.h"
+#include "ui/play_buttons.h"
 
 namespace {
 

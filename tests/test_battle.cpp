@@ -4,13 +4,13 @@
 
 #include <QTest>
 
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tests/support/game.h"
 #include "ui/message.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "battle/defeat.h"
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
@@ -13,6 +12,7 @@
 #include "tests/support/game.h"
 #include "ui/music.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
 
 namespace {
 

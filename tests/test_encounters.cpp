@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -12,6 +11,7 @@
 #include "tests/support/game.h"
 #include "ui/message.h"
 #include "ui/music.h"
+#include "ui/play_buttons.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/lifecycle.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tests/support/game.h"
 #include "ui/dialogs.h"
+#include "ui/play_buttons.h"
 
 
 namespace {

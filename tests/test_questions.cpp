@@ -7,13 +7,13 @@
 #include <set>
 
 #include "core/datafile.h"
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tests/support/game.h"
 #include "ui/music.h"
+#include "ui/play_buttons.h"
 
 namespace {
 

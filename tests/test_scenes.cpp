@@ -6,12 +6,12 @@
 
 #include <QTimer>
 
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "story/scenes.h"
 #include "tests/support/game.h"
+#include "ui/play_buttons.h"
 
 namespace {
 

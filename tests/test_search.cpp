@@ -5,12 +5,12 @@
 #include <QEvent>
 #include <functional>
 
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tests/support/game.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "app/signals.h"
 #include "core/clock.h"
-#include "core/signals.h"
 #include "tests/support/app.h"
 
 namespace {

@@ -5,18 +5,18 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "core/ranking.h"
-#include "core/datafile.h"
 #include "core/clock.h"
+#include "core/datafile.h"
+#include "core/ranking.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "tests/support/game.h"
-#include "title/transitions.h"
 #include "ui/dialogs.h"
 #include "ui/music.h"
+#include "ui/transitions.h"
 
 namespace {
 

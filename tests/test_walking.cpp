@@ -4,14 +4,14 @@
 
 #include <filesystem>
 
-#include "core/ranking.h"
 #include "core/datafile.h"
+#include "core/ranking.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
-#include "explore/walking.h"
 #include "tests/support/game.h"
+#include "title/conquest.h"
 #include "ui/message.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <QTimer>
 
-#include "core/lifecycle.h"
+#include "app/lifecycle.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -14,6 +14,7 @@
 #include "tests/support/game.h"
 #include "ui/dialogs.h"
 #include "ui/message.h"
+#include "ui/play_buttons.h"
 
 namespace {
 

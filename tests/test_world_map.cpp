@@ -10,10 +10,10 @@
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
-#include "explore/walking.h"
 #include "tests/support/game.h"
-#include "title/transitions.h"
+#include "title/conquest.h"
 #include "ui/music.h"
+#include "ui/transitions.h"
 
 namespace {
 

@@ -1,18 +1,19 @@
 // Name entry and the yes/no questions.
 #include <span>
 
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "story/encounters.h"
-#include "title/transitions.h"
 #include "ui/form1.h"
 #include "ui/message.h"
+#include "ui/play_buttons.h"
+#include "ui/saving.h"
 #include "ui/sound.h"
 #include "ui/status.h"
+#include "ui/transitions.h"
 
 namespace {
 

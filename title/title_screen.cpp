@@ -3,20 +3,21 @@
 #include <algorithm>
 
 #include "core/clock.h"
-#include "core/lifecycle.h"
 #include "core/ranking.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "items/inventory.h"
-#include "title/transitions.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/message.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
+#include "ui/saving.h"
 #include "ui/sound.h"
 #include "ui/status.h"
+#include "ui/transitions.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 
 #include "core/clock.h"
-#include "core/lifecycle.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
 #include "ui/sound.h"
 #include "ui/status.h"
 

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
+#include "app/signals.h"
 #include "core/places.h"
 #include "core/settings.h"
-#include "core/signals.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/help.h"

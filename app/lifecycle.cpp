@@ -1,17 +1,17 @@
-#include "core/lifecycle.h"
+#include "app/lifecycle.h"
 
-#include "core/rng.h"
 #include "core/clock.h"
 #include "core/datafile.h"
+#include "core/paths.h"
+#include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
-#include "core/paths.h"
 #include "core/text.h"
-#include "title/transitions.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/music.h"
 #include "ui/sound.h"
+#include "ui/transitions.h"
 
 void TForm1::FormCreate()
 {
@@ -82,20 +82,3 @@ void TForm1::FormClose()
 }
 
 void TForm1::FormDestroy() { freeCueWaves(); }
-
-void showPlayButtons()
-{
-    Form1->walk_b->show();
-    Form1->battle_b->show();
-    Form1->item_list->setEnabled(true);
-}
-
-void hidePlayButtons()
-{
-    Form1->walk_b->hide();
-    Form1->battle_b->hide();
-    Form1->battle_b2->hide();   // its blinking face answers like the button itself
-    Form1->kutu_b->hide();
-    Form1->item_b->hide();
-    Form1->item_list->setEnabled(false);
-}

@@ -1,4 +1,4 @@
-#include "core/signals.h"
+#include "app/signals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

@@ -1,4 +1,4 @@
-// Walking the road of an area.
+// The end of an area's road.
 #pragma once
 
 // The area's guardian has fallen: the stage-clear sequence, then the map

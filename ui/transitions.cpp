@@ -1,12 +1,12 @@
-#include "title/transitions.h"
+#include "ui/transitions.h"
 
 #include "core/clock.h"
-#include "core/lifecycle.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "ui/form1.h"
 #include "ui/music.h"
 #include "ui/pictures.h"
+#include "ui/play_buttons.h"
 #include "ui/sound.h"
 
 int entryCost(int area)
