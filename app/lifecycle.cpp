@@ -63,9 +63,9 @@ std::string farewellText()
         "もうすぐ、ひとつになれそうだった。",
     };
     const int remainder = my.consciousness % 10;   // negative: no remark
-    const std::string remark = remainder >= 0 ? toCp932(remarks[remainder]).value() : std::string();
+    const std::string remark = remainder >= 0 ? sjis(remarks[remainder]) : std::string();
     const std::string name = my.playerName.empty() ? "きみ"_sj : my.playerName;
-    return name + "は、"_sj + "\r" + remark;
+    return fill("%1は、"_sj, {name}) + "\r" + remark;
 }
 
 void TForm1::FormClose()

@@ -59,7 +59,7 @@ std::string plainHit(int base)
         appendMessage("[Miss....]"_sj);
     }
     my.soul -= e;
-    return num(e) + "ダメージくらった...."_sj;
+    return fill("%1ダメージくらった...."_sj, {num(e)});
 }
 
 // The answer of an enemy still standing: a plain hit, or now and then its
@@ -86,11 +86,11 @@ void enemyAnswer(int base)
     case Drain:
         drained = base + 1;
         my.soul -= drained;
-        line = "魂を "_sj + num(drained) + "吸われてしまった....!!"_sj;
+        line = fill("魂を %1吸われてしまった....!!"_sj, {num(drained)});
         break;
     case Burn:
         my.deathEnergy -= 2 * base + 1;
-        line = "聖なる力によって、死のエネルギーを "_sj + num(2 * base + 1) + "消滅させられた....!!"_sj;
+        line = fill("聖なる力によって、死のエネルギーを %1消滅させられた....!!"_sj, {num(2 * base + 1)});
         break;
     case MMagic:
         my.soul -= my.soul / 2;
@@ -143,7 +143,7 @@ void playTurn()
     enemyHp -= p;
     if (enemyHp < 0)
         enemyHp = 0;
-    appendMessage(num(p) + "ダメージ与えた"_sj);
+    appendMessage(fill("%1ダメージ与えた"_sj, {num(p)}));
     refreshStatus();
     repaintWindow();
 

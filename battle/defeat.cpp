@@ -73,7 +73,7 @@ void fall()
     repaintWindow();
     pauseMs(80);
     f.state_l3->setCaption({});
-    setMessage(soulName() + "は死んでしまった...."_sj);
+    setMessage(fill("%1は死んでしまった...."_sj, {soulName()}));
     waitForClick();
 }
 
@@ -127,7 +127,7 @@ void DefeatEnemy()
     refreshStatus();
 
     const int n = memoryGain(enemyMaxHp);
-    setMessage("姿を消した....\r記憶が "_sj + num(n) + "増えた"_sj);
+    setMessage(fill("姿を消した....\r記憶が %1増えた"_sj, {num(n)}));
     waitForClick();
     my.memory += n;
 
@@ -136,7 +136,7 @@ void DefeatEnemy()
         my.memory = 0;
         refreshStatus();
         playCue(2, "lvup.wav");
-        setMessage(f.moji_l->caption() + "\r" + soulName() + "は成長した!!"_sj);
+        setMessage(f.moji_l->caption() + "\r" + fill("%1は成長した!!"_sj, {soulName()}));
         refreshStatus();
         waitForClick();
         awardScore(50);
@@ -151,7 +151,7 @@ void GrantDefeatRewards()
     TForm1& f = *Form1;
     if (enemyItem != -1) {
         refreshStatus();
-        setMessage(f.moji_l->caption() + "\r【"_sj + at(itemTable, enemyItem).name + "】を入手した!!"_sj);
+        setMessage(f.moji_l->caption() + "\r" + fill("【%1】を入手した!!"_sj, {at(itemTable, enemyItem).name}));
         waitForClick();
         int32_t& held = at(my.itemCount, enemyItem);
         held = std::min(held + 1, 99);
@@ -164,7 +164,7 @@ void GrantDefeatRewards()
     if (enemySpecial == 3)
         gain /= 2;
     my.deathEnergy += gain;
-    setMessage("死のエネルギーが "_sj + num(gain) + "増えた"_sj);
+    setMessage(fill("死のエネルギーが %1増えた"_sj, {num(gain)}));
     waitForClick();
 
     // The drainers and burners weigh on karma only half the time.

@@ -65,7 +65,7 @@ void openJewel()
     auto heal = [](int n) {
         showPicture("juel1.bmp");
         my.soul += n;
-        setMessage("魂が "_sj + num(n) + "回復した!!"_sj);
+        setMessage(fill("魂が %1回復した!!"_sj, {num(n)}));
     };
     if (draw <= 7) {
         heal(1);
@@ -129,7 +129,7 @@ void openCorpse()
     if (R(10) <= 8) {
         const int id = randomNamedItem();
         gainItem(id, 1);
-        setMessage("『"_sj + at(itemTable, id).name + "』を骸の中から発見した!!"_sj);
+        setMessage(fill("『%1』を骸の中から発見した!!"_sj, {at(itemTable, id).name}));
         return;
     }
     // Through the wait nothing else can be done: no step, no item.
@@ -159,7 +159,7 @@ void pickUpObject()
     if (draw <= 6) {
         const int id = randomNamedItem();
         gainItem(id, 1);
-        setMessage("『"_sj + at(itemTable, id).name + "』を拾った!!"_sj);
+        setMessage(fill("『%1』を拾った!!"_sj, {at(itemTable, id).name}));
     } else if (draw == 7) {
         setMessage("爆弾だった....!! 魂半減"_sj);
         my.soul -= my.soul / 2;
@@ -186,7 +186,7 @@ void openSealedCorpse()
     showPicture("trager2.bmp");
     const int id = randomNamedItem();
     gainItem(id, 3);
-    setMessage("カギを1つ使用して、『"_sj + at(itemTable, id).name + "』を 3つ発見した!!"_sj);
+    setMessage(fill("カギを1つ使用して、『%1』を 3つ発見した!!"_sj, {at(itemTable, id).name}));
 }
 
 // The two spirits of the orbs: パン！, holy and as strong as the soul, and

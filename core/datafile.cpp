@@ -26,7 +26,7 @@ std::string ioErrorText(int err)
     case EDQUOT:
         return "ﾃﾞｨｽｸがいっぱいです"_sj;
     default:
-        return "入出力ｴﾗｰ "_sj + num(err);
+        return fill("入出力ｴﾗｰ %1"_sj, {num(err)});
     }
 }
 
@@ -66,7 +66,7 @@ void DataReader::fail(const std::string& text, int line) const
 {
     if (name_.empty())
         throw EInOutError(text);
-    throw EInOutError(text + "\r(" + name_ + " " + num(line) + "行目)"_sj);
+    throw EInOutError(text + "\r" + fill("(%1 %2行目)"_sj, {name_, num(line)}));
 }
 
 void DataReader::skipLine()

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "core/language.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,7 +44,18 @@ const std::string& appDir() { return dir; }
 const std::string& userDir() { return user; }
 bool installed() { return isInstalled; }
 std::string datPath(const std::string& name) { return dir + "/dat/" + name; }
-std::string cgPath(const std::string& name) { return dir + "/cg/" + name; }
+std::string langPath(const std::string& name) { return dir + "/lang/" + name; }
+
+std::string cgPath(const std::string& name)
+{
+    std::error_code ec;
+    if (language() != "ja") {
+        const std::string own = dir + "/cg/" + language() + "/" + name;
+        if (fs::exists(own, ec))
+            return own;
+    }
+    return dir + "/cg/" + name;
+}
 std::string saveFilePath() { return isInstalled ? user + "/my.dat" : datPath("my.dat"); }
 
 std::string mixerSettingsPath()

@@ -15,7 +15,8 @@ const std::string& appDir();    // where dat/ and cg/ are
 const std::string& userDir();   // where the player's files are (appDir() when portable)
 bool installed();
 std::string datPath(const std::string& name);   // appDir/dat/name
-std::string cgPath(const std::string& name);    // appDir/cg/name
+std::string cgPath(const std::string& name);    // appDir/cg/<language>/name when there, else appDir/cg/name
+std::string langPath(const std::string& name);  // appDir/lang/name: the catalogs
 std::string saveFilePath();                     // my.dat
 // The player's MIXER.INI when there is one, else the program's.
 std::string mixerSettingsPath();

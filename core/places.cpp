@@ -36,7 +36,7 @@ StartPlace choosePlaces(const std::string& programDir)
         }
     }
     if (!fs::is_directory(mine, ec) || !writable(mine) || !fs::exists(saveFilePath(), ec))
-        place.problem = "セーブの置き場所に書き込めません。\rこのまま遊べますが、セーブはできません。\r"_sj +
-                        toCp932(mine.string()).value_or(mine.string());
+        place.problem = fill("セーブの置き場所に書き込めません。\rこのまま遊べますが、セーブはできません。\r%1"_sj,
+                             {toCp932(mine.string()).value_or(mine.string())});
     return place;
 }

@@ -1,6 +1,7 @@
 #include "core/ranking.h"
 
 #include "core/datafile.h"
+#include "core/language.h"
 #include "core/paths.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -11,7 +12,7 @@ namespace {
 std::string placeLine(int k)
 {
     const std::string prefix = k < 10 ? num(k) + ".-- " : num(k) + ".- ";
-    return prefix + num(my.rankScore[k]) + "pt. " + my.rankName[k] + " (" + num(my.rankEnergy[k]) + "∽消費)"_sj;
+    return prefix + fill("%1pt. %2 (%3∽消費)"_sj, {num(my.rankScore[k]), tableText(my.rankName[k]), num(my.rankEnergy[k])});
 }
 
 } // namespace
@@ -39,7 +40,7 @@ void enterRanking()
     my.rankEnergy[k] = my.energySpent;
 }
 
-std::string recordFilePath() { return userDir() + "/記録.txt"; }
+std::string recordFilePath() { return userDir() + "/記録.txt"; }   // tr: none
 
 std::string recordFileBytes()
 {
@@ -54,10 +55,10 @@ std::string recordFileBytes()
         crests += "【管理者達の紋】"_sj;
     DataWriter out;
     out.writeString("★ミルヘデータ"_sj);
-    out.writeString("1位名前："_sj + my.rankName[1]);
-    out.writeString("トライ回数："_sj + num(my.tryCount) + "回"_sj);
-    out.writeString("1位消費死のエネルギー："_sj + num(my.rankEnergy[1]) + "∽"_sj);
-    out.writeString("1位個体スコア："_sj + num(my.rankScore[1]) + "pt.");
+    out.writeString(fill("1位名前：%1"_sj, {tableText(my.rankName[1])}));
+    out.writeString(fill("トライ回数：%1回"_sj, {num(my.tryCount)}));
+    out.writeString(fill("1位消費死のエネルギー：%1∽"_sj, {num(my.rankEnergy[1])}));
+    out.writeString(fill("1位個体スコア：%1pt."_sj, {num(my.rankScore[1])}));
     out.writeString(crests);
     out.writeString("－－－－－－－－－－－－－－－－－－－－"_sj);
     for (int k = 1; k <= 10; ++k)
@@ -72,5 +73,5 @@ std::string rankingText()
     std::string text = "★個体スコアＲＡＮＫ\r――――――――――"_sj;
     for (int k = 1; k <= 10; ++k)
         text += "\r" + placeLine(k);
-    return text + "\r\rTry回数:"_sj + num(my.tryCount) + "回"_sj;
+    return text + "\r\r" + fill("Try回数:%1回"_sj, {num(my.tryCount)});
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/datafile.h"
+#include "core/language.h"
 #include "core/paths.h"
 #include "core/ranking.h"
 #include "core/state.h"
@@ -75,6 +76,9 @@ struct OneLine {
 };
 
 bool failed = false;
+// The tables as the files hold them; the game sees them in its language.
+std::array<titem, 256> itemsRead;
+std::array<tmap, 99> areasRead;
 
 } // namespace
 
@@ -107,9 +111,20 @@ void loadGameData()
     }
 
     my = std::move(state);
-    itemTable = std::move(items);
-    areaTable = std::move(areas);
+    itemsRead = std::move(items);
+    areasRead = std::move(areas);
+    translateTables();
     failed = false;
+}
+
+void translateTables()
+{
+    for (size_t i = 0; i < itemTable.size(); ++i)
+        itemTable[i] = {tableText(itemsRead[i].name), tableText(itemsRead[i].description), itemsRead[i].kind,
+                        itemsRead[i].value};
+    for (size_t i = 0; i < areaTable.size(); ++i)
+        areaTable[i] = {tableText(areasRead[i].name), tableText(areasRead[i].mapText), areasRead[i].entryCost,
+                        areasRead[i].length};
 }
 
 bool loadFailed() { return failed; }

@@ -11,6 +11,8 @@ void loadGameData();
 // True from a failed loadGameData until a successful one: the save on disk
 // was not read, so nothing may be written over it.
 bool loadFailed();
+// Puts the tables last read in the language spoken (after a change of it).
+void translateTables();
 // Meanwhile this refuses (EInOutError) whatever would write over it.
 void refuseIfUnread();
 // Offers the run to the ranking, writes my.dat from the current state, then

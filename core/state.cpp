@@ -51,6 +51,6 @@ void resetWorkingGlobals()
     encounterTick = pulseTick = titleFrame = 0;
 }
 
-void outOfRange(int index) { throw ERangeError("番号 "_sj + num(index) + " のデータはありません"_sj); }
+void outOfRange(int index) { throw ERangeError(fill("番号 %1 のデータはありません"_sj, {num(index)})); }
 
 std::string soulName() { return my.playerName.empty() ? "あなた"_sj : my.playerName; }

@@ -7,6 +7,8 @@
 #include <memory>
 #include <unordered_map>
 
+#include "core/language.h"
+
 namespace {
 
 // Unicode of every two-byte CP932 code (0 where undefined), built once.
@@ -94,13 +96,39 @@ std::string toUtf8(std::string_view cp932)
 
 const std::string& operator""_sj(const char* utf8, size_t len)
 {
-    static std::unordered_map<const char*, std::string> cache;
-    auto it = cache.find(utf8);
-    if (it == cache.end())
-        it = cache.emplace(utf8, toCp932({utf8, len}).value_or(std::string(utf8, len))).first;
-    return it->second;
+    // Kept per literal and made again after a change of language; a kept
+    // text stays where it is, so a reference to it stays good.
+    struct Kept {
+        unsigned generation;
+        std::string text;
+    };
+    static std::unordered_map<const char*, Kept> cache;
+    auto [it, made] = cache.try_emplace(utf8);
+    Kept& kept = it->second;
+    if (made || kept.generation != languageGeneration()) {
+        const std::string_view source(utf8, len);
+        const std::optional<std::string> own = translation("miruhe", source);
+        kept = {languageGeneration(), toCp932(own ? *own : source).value_or(std::string(own ? *own : source))};
+    }
+    return kept.text;
 }
 
 const std::string& sjis(const char* utf8Literal) { return operator""_sj(utf8Literal, std::strlen(utf8Literal)); }
+
+std::string fill(const std::string& text, std::initializer_list<std::string> values)
+{
+    // '%' and the digits are never the second byte of a CP932 character.
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] == '%' && next >= '1' && next <= '9' && size_t(next - '1') < values.size()) {
+            out += values.begin()[next - '1'];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
 
 std::string num(long long v) { return std::to_string(v); }

@@ -22,7 +22,7 @@ void TForm1::coin_cgMouseDown()
     }
     playCue(1, "coin.wav");
     const int n = my.karma >= 11 && R(3) == 0 ? 2 : 1;
-    setMessage("金貨："_sj + num(n) + "枚を見つけた"_sj);
+    setMessage(fill("金貨：%1枚を見つけた"_sj, {num(n)}));
     my.coins += n;
 }
 
@@ -63,6 +63,6 @@ void TForm1::toki_cgMouseDown()
     park(toki_cg);
     playCue(1, "toki.wav");
     const int n = R(10) + 1;
-    setMessage("死のエネルギーが "_sj + num(n) + "回復した!!"_sj);
+    setMessage(fill("死のエネルギーが %1回復した!!"_sj, {num(n)}));
     my.deathEnergy += n;
 }

@@ -91,7 +91,7 @@ void stumble()
 // The field itself hurts: the soul loses d.
 void hurt(int d)
 {
-    setMessage(num(d) + "ダメージ受けた"_sj);
+    setMessage(fill("%1ダメージ受けた"_sj, {num(d)}));
     my.soul -= d;
     CheckDeath();
 }

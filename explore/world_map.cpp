@@ -29,7 +29,7 @@ void hover(const std::string& text)
 void hoverWithCost(int area)
 {
     const tmap& road = at(areaTable, area);
-    hover(road.mapText + ",要:死のEnrgy "_sj + num(road.entryCost));
+    hover(fill("%1,要:死のEnrgy %2"_sj, {road.mapText, num(road.entryCost)}));
 }
 
 // The gates of the demon castle and of heaven's scales weigh the soul's karma.
@@ -145,7 +145,7 @@ void TForm1::map_b13Click()
     playCue(0, "b.wav");
     showMessage("番人「おや、穴あき銭じゃないか。ひっひ……この穴から覗くとな、昔の冥界が見えるんじゃよ」"_sj);
     playCue(0, "b.wav");
-    showMessage("番人「よかろう、通りな。奥の店じゃ封印金貨しか通じんからね」\r\r"_sj + itemTable[33].name + " -1");
+    showMessage(fill("番人「よかろう、通りな。奥の店じゃ封印金貨しか通じんからね」\r\r%1 -1"_sj, {itemTable[33].name}));
     my.itemCount[33] -= 1;
     rebuildItemList();
     playMusic("purplegrass.mid");

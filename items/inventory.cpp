@@ -48,9 +48,9 @@ void describeItem()
         return;
     TForm1& f = *Form1;
     const titem& item = at(itemTable, selectedItem);
-    std::string text = item.name + " > " + num(at(my.itemCount, selectedItem)) + "個\r"_sj;
+    std::string text = fill("%1 > %2個\r"_sj, {item.name, num(at(my.itemCount, selectedItem))});
     if (visible(f.store_box))
-        text += "売価:金貨 "_sj + num(salePrice(selectedItem)) + "枚\r"_sj;
+        text += fill("売価:金貨 %1枚\r"_sj, {num(salePrice(selectedItem))});
     f.item_l_box->show();
     f.item_l->setFontPx(9);
     f.item_l->setCaption(text + item.description);
@@ -94,24 +94,24 @@ bool useSelectedItem()
     case 0: {
         const int n = v + blessing(my.karma) + difficultyBonus();
         my.soul += n;
-        showItemNote("魂が"_sj + num(n) + "回復した"_sj);
+        showItemNote(fill("魂が%1回復した"_sj, {num(n)}));
         break;
     }
     case 1:
         my.maxSoul += v / 30;
-        showItemNote("最大魂が"_sj + num(v / 30) + "増えた"_sj);
+        showItemNote(fill("最大魂が%1増えた"_sj, {num(v / 30)}));
         break;
     case 2:
         my.soulSword += v / 30;
-        showItemNote("魂の剣が"_sj + num(v / 30) + "増えた"_sj);
+        showItemNote(fill("魂の剣が%1増えた"_sj, {num(v / 30)}));
         break;
     case 3:
         my.consciousness = std::max(0, my.consciousness + v);
-        showItemNote("意識が"_sj + num(v) + "増えた"_sj);
+        showItemNote(fill("意識が%1増えた"_sj, {num(v)}));
         break;
     case 4:
         my.memory = std::max(0, my.memory + v);
-        showItemNote("記憶が"_sj + num(v) + "増えた"_sj);
+        showItemNote(fill("記憶が%1増えた"_sj, {num(v)}));
         break;
     case 5:
         if (fighting) {
@@ -119,7 +119,7 @@ bool useSelectedItem()
             break;
         }
         my.distance = std::max(0, my.distance + v);
-        showItemNote("距離が"_sj + num(v) + "進んだ"_sj);
+        showItemNote(fill("距離が%1進んだ"_sj, {num(v)}));
         break;
     case 6:
         if (my.areaClears[0] == 0) {
@@ -142,52 +142,52 @@ bool useSelectedItem()
         if (strikes(fighting)) {
             const int n = v + blessing(-my.karma);
             enemyHp -= n;
-            showItemNote("敵に"_sj + num(n) + "ダメージ与えた!!"_sj);
+            showItemNote(fill("敵に%1ダメージ与えた!!"_sj, {num(n)}));
         }
         break;
     case 9: {
         const int n = v + difficultyBonus();
         my.deathEnergy += n;
-        showItemNote("死のエネルギーが"_sj + num(n) + "回復した"_sj);
+        showItemNote(fill("死のエネルギーが%1回復した"_sj, {num(n)}));
         break;
     }
     case 10:
         awardScore(v);
-        showItemNote("天より認められ、個体スコアが"_sj + num(v) + "上昇した"_sj);
+        showItemNote(fill("天より認められ、個体スコアが%1上昇した"_sj, {num(v)}));
         break;
     case 11:
         my.soulArmor += v / 30;
-        showItemNote("魂の鎧が"_sj + num(v / 30) + "増えた"_sj);
+        showItemNote(fill("魂の鎧が%1増えた"_sj, {num(v / 30)}));
         break;
     case 12:
         playCue(1, "coin.wav");
         my.coins += v;
-        showItemNote("金貨が "_sj + num(v) + "増えた"_sj);
+        showItemNote(fill("金貨が %1増えた"_sj, {num(v)}));
         break;
     case 13:
         playCue(1, v < 0 ? "carma_down.wav" : "carma_up.wav");
         changeKarma(-v);
-        showItemNote("魂に変調が....カルマ "_sj + num(v));
+        showItemNote(fill("魂に変調が....カルマ %1"_sj, {num(v)}));
         break;
     case 14:
         --my.soulSword;
         my.deathEnergy += v;
-        showItemNote("魂の剣が 1下がり、死のエネルギーが "_sj + num(v) + "上昇した!!"_sj);
+        showItemNote(fill("魂の剣が 1下がり、死のエネルギーが %1上昇した!!"_sj, {num(v)}));
         break;
     case 15:
         --my.soulArmor;
         my.deathEnergy += v;
-        showItemNote("魂の鎧が 1下がり、死のエネルギーが "_sj + num(v) + "上昇した!!"_sj);
+        showItemNote(fill("魂の鎧が 1下がり、死のエネルギーが %1上昇した!!"_sj, {num(v)}));
         break;
     case 16:
         my.deathEnergy -= v;
         my.soul += v / 4;
-        showItemNote("死のエネルギーが "_sj + num(v) + "減少し、魂が "_sj + num(v / 4) + "回復した!!"_sj);
+        showItemNote(fill("死のエネルギーが %1減少し、魂が %2回復した!!"_sj, {num(v), num(v / 4)}));
         break;
     case 17:
         ++my.soulSword;
         my.deathEnergy -= v;
-        showItemNote("死のエネルギーが "_sj + num(v) + "減少し、魂の剣が 1上昇した!!"_sj);
+        showItemNote(fill("死のエネルギーが %1減少し、魂の剣が 1上昇した!!"_sj, {num(v)}));
         break;
     case 18:
     case 19: {
@@ -208,18 +208,18 @@ bool useSelectedItem()
         // Soothing to one side of the karma, hurting to the other.
         const bool soothes = item.kind == 20 ? my.karma >= 0 : my.karma <= 0;
         my.soul += soothes ? v : -v;
-        showItemNote("魂が"_sj + num(v) + (soothes ? "回復した"_sj : "減少した"_sj));
+        showItemNote(fill(soothes ? "魂が%1回復した"_sj : "魂が%1減少した"_sj, {num(v)}));
         break;
     }
     case 22:
         my.deathEnergy += v;
         changeKarma(1);
-        showItemNote("死のエネルギーが "_sj + num(v) + "回復した"_sj);
+        showItemNote(fill("死のエネルギーが %1回復した"_sj, {num(v)}));
         break;
     case 23:
         my.soul += v;
         changeKarma(-1);
-        showItemNote("魂が "_sj + num(v) + "回復した"_sj);
+        showItemNote(fill("魂が %1回復した"_sj, {num(v)}));
         break;
     case 24:
         showItemNote("何も起こらずアイテムは砕けた...."_sj);
@@ -228,7 +228,7 @@ bool useSelectedItem()
         if (strikes(fighting)) {
             my.deathEnergy -= 5 * v;
             enemyHp -= v;
-            showItemNote("敵に"_sj + num(v) + "ダメージ与え、死のエネルギーを "_sj + num(5 * v) + "ロストした"_sj);
+            showItemNote(fill("敵に%1ダメージ与え、死のエネルギーを %2ロストした"_sj, {num(v), num(5 * v)}));
         }
         break;
     case 26: {
@@ -236,7 +236,7 @@ bool useSelectedItem()
         my.soulSword += n;
         my.soulArmor += n;
         my.maxSoul += n;
-        showItemNote("最大魂、魂の剣、魂の鎧が全て "_sj + num(n) + "ずつ増えた"_sj);
+        showItemNote(fill("最大魂、魂の剣、魂の鎧が全て %1ずつ増えた"_sj, {num(n)}));
         break;
     }
     case 27:
@@ -264,7 +264,7 @@ bool useSelectedItem()
             const int n = my.coins;
             my.coins = 0;
             enemyHp -= n;
-            showItemNote("敵に"_sj + num(n) + "ダメージ与え、金貨を全てロストした"_sj);
+            showItemNote(fill("敵に%1ダメージ与え、金貨を全てロストした"_sj, {num(n)}));
         }
         break;
     case 33:
@@ -272,14 +272,14 @@ bool useSelectedItem()
             const int n = my.memory / 10;
             my.memory = 0;
             enemyHp -= n;
-            showItemNote("敵に"_sj + num(n) + "ダメージ与え、記憶を全てロストした"_sj);
+            showItemNote(fill("敵に%1ダメージ与え、記憶を全てロストした"_sj, {num(n)}));
         }
         break;
     case 34:
         if (strikes(fighting)) {
             const int n = my.maxSoul - my.soul;
             enemyHp -= n;
-            showItemNote("敵に"_sj + num(n) + "ダメージ与えた"_sj);
+            showItemNote(fill("敵に%1ダメージ与えた"_sj, {num(n)}));
         }
         break;
     case 35:
@@ -287,7 +287,7 @@ bool useSelectedItem()
         // Charms against one side only: dark enemies (35) or holy ones (36).
         if (strikes(fighting && (item.kind == 35 ? enemyAlignment < 0 : enemyAlignment > 0))) {
             enemyHp -= v;
-            showItemNote("敵に"_sj + num(v) + "ダメージ与えた"_sj);
+            showItemNote(fill("敵に%1ダメージ与えた"_sj, {num(v)}));
         }
         break;
     }

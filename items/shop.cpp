@@ -37,8 +37,8 @@ void describeOffer()
 {
     const titem& item = at(itemTable, shopSelected);
     const std::string price =
-        shopMode == 0 ? "価格 > 金貨 "_sj + num(goldPrice(shopSelected)) + "枚"_sj : "価格 > 封印金貨 1枚"_sj;
-    Form1->store_about_l->setCaption(item.name + "\r" + "所持 > "_sj + num(at(my.itemCount, shopSelected)) + "個\r"_sj +
+        shopMode == 0 ? fill("価格 > 金貨 %1枚"_sj, {num(goldPrice(shopSelected))}) : "価格 > 封印金貨 1枚"_sj;
+    Form1->store_about_l->setCaption(item.name + "\r" + fill("所持 > %1個\r"_sj, {num(at(my.itemCount, shopSelected))}) +
                                      price + "\r\r" + item.description);
 }
 

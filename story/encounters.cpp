@@ -35,7 +35,7 @@ void sleepSpace()
     const int price = R(4) + 4 + my.consciousness;
     offerCoins = -price;
     meet(sleepingPlace, 99, 37, 10);
-    say("スリープスペースだ。休みますか？要：金貨 "_sj + num(price) + "枚"_sj);
+    say(fill("スリープスペースだ。休みますか？要：金貨 %1枚"_sj, {num(price)}));
     ask(8);
 }
 

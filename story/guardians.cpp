@@ -22,7 +22,7 @@ void stand(const char* picture, int strength, int item, int alignment, const cha
 {
     fadeInPortrait(picture);
     setEnemy(strength, item, alignment);
-    showProfile(toCp932(profile).value());
+    showProfile(sjis(profile));
     playMusic(music);
 }
 

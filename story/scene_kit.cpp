@@ -9,7 +9,7 @@
 std::string spoken(const char* line)
 {
     // '$' (0x24) is never the second byte of a CP932 character.
-    const std::string text = toCp932(line).value();
+    const std::string text = sjis(line);
     std::string out;
     for (char c : text)
         if (c == '$')
@@ -32,7 +32,7 @@ void setEnemy(int strength, int item, int alignment)
     enemyAlignment = alignment;
 }
 
-void introduce(const Cast& who) { showProfile(toCp932(who.profile).value()); }
+void introduce(const Cast& who) { showProfile(sjis(who.profile)); }
 
 void meet(const Cast& who, int strength, int item, int alignment)
 {

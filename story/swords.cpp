@@ -88,7 +88,7 @@ void jiyuInTheCastle()
     }};
     switch (tell(story)) {
     case 2:
-        say("【"_sj + itemTable[10].name + "】を貰った!!"_sj);
+        say(fill("【%1】を貰った!!"_sj, {itemTable[10].name}));
         my.itemCount[10] += 1;
         rebuildItemList();
         break;

@@ -47,7 +47,7 @@ void merchant()
     const int value = offer.value > 0 ? offer.value : 3;
     int price = R(my.coins);
     price += R(value);
-    say("シグマ「【"_sj + offer.name + "】なんてどうだい？金貨"_sj + num(price) + "枚でどう？"_sj);
+    say(fill("シグマ「【%1】なんてどうだい？金貨%2枚でどう？"_sj, {offer.name, num(price)}));
     ask(5);
     offerItem = item;
     offerCoins = -price;
@@ -66,7 +66,7 @@ void pressureToll()
     meet(kuguwa, my.maxSoul + my.consciousness, 72, -2);
     sayLines({"圧力のクグワ「オモイ……オモイゾ……」", "圧力のクグワ「コノ重サ……オマエニモ……ワケテヤル……」"});
     const int toll = my.coins / 2 + 1;
-    say("ここを通りたくば、金貨 "_sj + num(toll) + "枚を渡せ...."_sj);
+    say(fill("ここを通りたくば、金貨 %1枚を渡せ...."_sj, {num(toll)}));
     ask(10);
     offerCoins = -toll;
 }

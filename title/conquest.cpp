@@ -25,7 +25,7 @@ void flashFrame(const char* picture)
 void gameClear()
 {
     const std::string ending[3] = {
-        soulName() + "は、管理者達の間の、いちばん奥の扉を開けた"_sj,
+        fill("%1は、管理者達の間の、いちばん奥の扉を開けた"_sj, {soulName()}),
         "そこには誰もいなかった。ただ、生きていた頃の自分の声が、小さく響いていた"_sj,
         "「見つかった？」……うん、見つかった。ひとつになった魂に、死者の世界の静かな朝が来た"_sj,
     };
@@ -55,7 +55,7 @@ void conquerArea()
     pauseMs(40);
     for (const char* picture : {"stage5.bmp", "stage4.bmp", "stage3.bmp", "stage2.bmp", "stage1.bmp", "bak3.bmp"})
         flashFrame(picture);
-    showMessage(soulName() + "は、【"_sj + at(areaTable, my.currentArea).name + "】を制覇した"_sj);
+    showMessage(fill("%1は、【%2】を制覇した"_sj, {soulName(), at(areaTable, my.currentArea).name}));
     if (my.currentArea == 9)
         gameClear();
     playCue(0, "1.wav");

@@ -75,7 +75,7 @@ void TForm1::music_listMouseDown()
     if (text.empty())
         return;
     const Track& t = tracks[row];
-    music_l->setCaption(text == "????" || !t.lore ? std::string() : t.title + ("\r\r" + toCp932(t.lore).value()));
+    music_l->setCaption(text == "????" || !t.lore ? std::string() : t.title + ("\r\r" + sjis(t.lore)));
 }
 
 void TForm1::Label13MouseDown()
@@ -96,5 +96,5 @@ void TForm1::zukan_vChange()
         zukan_l->setCaption({});
         return;
     }
-    zukan_l->setCaption(item.name + "\r" + "レア度:"_sj + stars(item.value) + "\r" + item.description);
+    zukan_l->setCaption(item.name + "\r" + fill("レア度:%1"_sj, {stars(item.value)}) + "\r" + item.description);
 }

@@ -1,6 +1,7 @@
 // Name entry and the yes/no questions.
 #include <span>
 
+#include "core/language.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
@@ -17,32 +18,33 @@
 
 namespace {
 
-// Names this world reacts to, compared byte for byte with what was typed.
+// Names this world reacts to, compared byte for byte with what was typed,
+// or, in another language, with their spellings in its catalog (in any case).
 const char* const strongNames[] = {
-    "k", "ｋ", "29", "鬼", "剣", "ソード＝ＯＮＥ", "火", "炎", "力", "魔人",
-    "たける", "武", "つよし", "剛", "ごんた",
+    "k", "ｋ", "29", "鬼", "剣", "ソード＝ＯＮＥ", "火", "炎", "力", "魔人",   // tr: special name
+    "たける", "武", "つよし", "剛", "ごんた",                                   // tr: special name
 };
 const char* const gentleNames[] = {
-    "jam", "world", "じゃむ", "ジャム", "ねぎだく", "ネギだく", "葱", "eien", "永遠", "crop", "ころぷ",
-    "まもる", "守", "やすこ", "泰子", "のどか",
+    "jam", "world", "じゃむ", "ジャム", "ねぎだく", "ネギだく", "葱", "eien", "永遠", "crop", "ころぷ",   // tr: special name
+    "まもる", "守", "やすこ", "泰子", "のどか",                                                          // tr: special name
 };
 const char* const familiarNames[] = {
-    "碁", "もく", "モク",
-    "さとし", "サトシ", "聡", "satoshi",
-    "まなみ", "マナミ", "愛美", "manami",
-    "けんた", "ケンタ", "健太", "kenta",
-    "さっちゃん", "まなっち",
+    "碁", "もく", "モク",                        // tr: special name
+    "さとし", "サトシ", "聡", "satoshi",         // tr: special name
+    "まなみ", "マナミ", "愛美", "manami",        // tr: special name
+    "けんた", "ケンタ", "健太", "kenta",         // tr: special name
+    "さっちゃん", "まなっち",                    // tr: special name
 };
 const char* const greatNames[] = {
-    "プリンス", "7", "７", "ファウスト", "デス", "コールド", "セブン", "風", "マクベス", "メフィスト",
-    "８０１", "801", "輪廻", "終焉", "天", "ミッドポイント", "Ｍ",
-    "くいるもす", "ぬらも",
+    "プリンス", "7", "７", "ファウスト", "デス", "コールド", "セブン", "風", "マクベス", "メフィスト",   // tr: special name
+    "８０１", "801", "輪廻", "終焉", "天", "ミッドポイント", "Ｍ",                                      // tr: special name
+    "くいるもす", "ぬらも",                                                                             // tr: special name
 };
 
 bool among(const std::string& name, std::span<const char* const> names)
 {
     for (const char* n : names)
-        if (name == toCp932(n).value())
+        if (name == toCp932(n).value() || spelledAs(name, "special name", n))
             return true;
     return false;
 }
@@ -59,25 +61,25 @@ void TForm1::Button5Click()
     name_box->hide();
     hidePlayButtons();   // through the answer's lines nothing else can be done
     my.eventFlag[0] = 1;
-    const std::string quoted = "「"_sj + my.playerName + "」・・・・"_sj;
+    const std::string& name = my.playerName;
     if (among(typed, strongNames)) {
-        say(quoted + "、なんだか強そうな名前だね!!"_sj);
+        say(fill("「%1」・・・・、なんだか強そうな名前だね!!"_sj, {name}));
         my.soulSword += 1;
         say("魂の剣が 1強くなった!!"_sj);
     } else if (among(typed, gentleNames)) {
-        say(quoted + "、その名前、なんだか安心する"_sj);
+        say(fill("「%1」・・・・、その名前、なんだか安心する"_sj, {name}));
         my.soulArmor += 1;
         say("魂の鎧が 1強くなった!!"_sj);
     } else if (among(typed, familiarNames)) {
-        say(quoted + "、その名前、なんだか聞いた事があるような"_sj);
+        say(fill("「%1」・・・・、その名前、なんだか聞いた事があるような"_sj, {name}));
         my.maxSoul += 2;
         say("魂の大きさが 2上昇した!!"_sj);
     } else if (among(typed, greatNames)) {
-        say(quoted + "!!!!すごい名前だね"_sj);
+        say(fill("「%1」・・・・!!!!すごい名前だね"_sj, {name}));
         awardScore(100);
         say("個体スコアが 100上昇した!!"_sj);
     } else if (my.playerName.size() <= 2) {
-        say(quoted + "、変わった名前・・・ちょっと恐いね"_sj);
+        say(fill("「%1」・・・・、変わった名前・・・ちょっと恐いね"_sj, {name}));
         changeKarma(1);
     } else {
         static const char* const remarks[4] = {
@@ -86,7 +88,7 @@ void TForm1::Button5Click()
             "めぐみ「その名前、なくさないようにね」",
             "めぐみ「よろしくね。わたしは、めぐみ」",
         };
-        say(quoted + "へぇ、"_sj + toCp932(remarks[R(4)]).value());
+        say(fill("「%1」・・・・へぇ、%2"_sj, {name, sjis(remarks[R(4)])}));
     }
     showPlayButtons();
 }
@@ -117,7 +119,7 @@ void TForm1::BitBtn1Click()
             say("おいおい、冗談はよすんだな"_sj);
             break;
         }
-        say("【"_sj + at(itemTable, offerItem).name + "】を入手した"_sj);
+        say(fill("【%1】を入手した"_sj, {at(itemTable, offerItem).name}));
         at(my.itemCount, offerItem) += 1;
         rebuildItemList();
         my.coins -= price;
@@ -155,7 +157,7 @@ void TForm1::BitBtn1Click()
         say("ふふん、それでいい････"_sj);
         break;
     case 11:
-        say("ありがと...."_sj + my.playerName + "クン...."_sj);
+        say(fill("ありがと....%1クン...."_sj, {my.playerName}));
         changeKarma(-2);
         break;
     case 12:
@@ -204,7 +206,7 @@ void TForm1::BitBtn2Click()
         ambush();
         return;
     case 11:
-        say("...."_sj + my.playerName + "クン、行かないで!!"_sj);
+        say(fill("....%1クン、行かないで!!"_sj, {my.playerName}));
         changeKarma(2);
         break;
     case 12:

@@ -100,7 +100,7 @@ void playPrologue()
         "「きみに、その謎を解いてほしいんだ。……待ってるよ」",
     };
     for (const char* line : lines)
-        say(toCp932(line).value());
+        say(sjis(line));
 }
 
 // Leaves the title for area 0 and greets the soul. The run has just been
@@ -234,7 +234,7 @@ void TForm1::y_bClick()
         "だれ？",   "ＳＡＤ",           "みえる？",           "呪い",       "霊が....",   "待ってるよ",
         "気をつけて....", "焦っちゃいけない", "自分の魂の声を....", "君は１つだ", "共に進もう", "見つかった？",
     };
-    moji_l2->setCaption(toCp932(whispers[R(12)]).value());
+    moji_l2->setCaption(sjis(whispers[R(12)]));
     playCue(0, "5.wav");
     showPicture("bak3.bmp");
     cg->canvas.fillAll(Qt::white);

@@ -303,7 +303,7 @@ void TImage::loadFromFile(const std::string& path)
     QImage loaded;
     if (!loaded.load(QString::fromStdString(path), "BMP"))
         throw EPictureError(loaded.isNull() && !QFile::exists(QString::fromStdString(path))
-                                ? "ファイル "_sj + path + " を開けません"_sj
+                                ? fill("ファイル %1 を開けません"_sj, {path})
                                 : "ビットマップ イメージが不正です"_sj);
     picture = loaded.convertToFormat(QImage::Format_RGB888);
     if (autoSize_)

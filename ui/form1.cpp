@@ -197,7 +197,7 @@ void TForm1::createControls()
     map_l->setColor(Qt::black);
     map_l->setWordWrap(true);
     auto mapButton = [this](int x, int y, int w, const char* caption) {
-        return new TButton(map_box, {x, y, w, 17}, toCp932(caption).value(), 11);
+        return new TButton(map_box, {x, y, w, 17}, sjis(caption), 11);
     };
     MAKE(map_b0, mapButton(132, 356, 69, "審判の門"));
     MAKE(shop_b, mapButton(128, 260, 73, "シキハキ街"));
@@ -258,7 +258,7 @@ void TForm1::createControls()
     am_box->hide();
     MAKE(Image5, picture(am_box, {8, 12, 393, 425}, "extras.svg"));
     auto autoLabel = [this](int x, int y, const char* caption) {
-        auto* l = label(am_box, {x, y, 0, 0}, 12, false, Qt::black, toCp932(caption).value());
+        auto* l = label(am_box, {x, y, 0, 0}, 12, false, Qt::black, sjis(caption));
         l->setAutoSize(true);
         return l;
     };

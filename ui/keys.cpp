@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/text.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/help.h"
@@ -155,7 +156,7 @@ void TForm1::showKeysInTooltips()
     for (const PlayKey& k : playKeys(*this))
         for (const Keyed& c : k.controls)
             if (c.tip)
-                c.control->setToolTip((*c.tip ? QString::fromUtf8(c.tip) : qobject_cast<TButton*>(c.control)->text())
+                c.control->setToolTip((*c.tip ? displayText(sjis(c.tip)) : qobject_cast<TButton*>(c.control)->text())
                                       + " [" + k.name + "]");
     Button5->setToolTip(Button5->text() + " [Enter]");
 }

@@ -73,7 +73,7 @@ void TForm1::click_lMouseDown()
 
 void showProfile(const std::string& text)
 {
-    const std::string held = enemyItem == -1 ? std::string() : "所持:"_sj + at(itemTable, enemyItem).name;
+    const std::string held = enemyItem == -1 ? std::string() : fill("所持:%1"_sj, {at(itemTable, enemyItem).name});
     enemyHp = enemyMaxHp;
     Form1->state_l3->setCaption(text + "\r\rHP " + num(enemyHp) + " / " + num(enemyMaxHp) + "\r\r" + held);
     Form1->state_l3->show();
@@ -83,7 +83,7 @@ void showItemNote(const std::string& line)
 {
     Form1->item_l_box->show();
     Form1->item_l->setFontPx(14);
-    Form1->item_l->setCaption("- " + line + " -\r(残:"_sj + num(at(my.itemCount, selectedItem) - 1) + ")");
+    Form1->item_l->setCaption("- " + line + " -\r" + fill("(残:%1)"_sj, {num(at(my.itemCount, selectedItem) - 1)}));
 }
 
 void ambush()

@@ -80,8 +80,8 @@ bool TMediaPlayer::loadSynth()
         settings_ = nullptr;
         if (!chosen.empty()) {
             refused_ = true;
-            const std::string text = "音色ファイルを読み込めませんでした。音楽なしで続けます。\r"_sj +
-                                     toCp932(soundfont).value_or(soundfont);
+            const std::string text = fill("音色ファイルを読み込めませんでした。音楽なしで続けます。\r%1"_sj,
+                                          {toCp932(soundfont).value_or(soundfont)});
             QTimer::singleShot(0, qApp, [text] { showMessage(text); });
         }
         return false;

@@ -44,7 +44,7 @@ const char* const difficultyNames[4] = {"[EASY]", "[NOMAL]", "[HARD]", "[EXTREAM
 
 std::string karmaName(int karma)
 {
-    return "【"_sj + sjis(bandOf(karma)->name) + "】"_sj;
+    return fill("【%1】"_sj, {sjis(bandOf(karma)->name)});
 }
 
 void refreshStatus()
@@ -54,8 +54,8 @@ void refreshStatus()
     const bool hidden = my.difficulty == 3;
     const int length = onMap || my.currentArea < 0 || my.currentArea > 98 ? 0 : areaTable[my.currentArea].length;
     const std::string area = onMap ? "ＭＡＰ"_sj
-                           : my.currentArea >= 0 && my.currentArea <= 98 ? "【"_sj + areaTable[my.currentArea].name + "】"_sj
-                                                                         : "【】"_sj;
+                           : fill("【%1】"_sj, {my.currentArea >= 0 && my.currentArea <= 98 ? areaTable[my.currentArea].name
+                                                                                          : std::string()});
     const std::string soulText = hidden ? "?\?/?\?" : num(my.soul) + "/" + num(my.maxSoul);
     const std::string energyText = hidden ? "?\?\?" : num(my.deathEnergy);
     std::string marks;
@@ -68,20 +68,21 @@ void refreshStatus()
     if (my.statusHeal >= 1)
         marks += "【癒】"_sj;
 
-    f.state_l->setCaption(area + "\r" + "きょり："_sj + num(my.distance) + "Km/" + num(length) + "\r" + "意識："_sj +
-                          num(my.consciousness) + marks + "\r" + "記憶："_sj + num(my.memory) + "/" +
-                          num(int64_t(my.consciousness) * 20 + 100) + "\r\r" + "  魂："_sj + soulText + "\r" +
-                          "  剣：△"_sj + num(my.soulSword) + " 鎧：▽"_sj + num(my.soulArmor));
-    f.state_l0->setCaption("死のエネルギー:"_sj + energyText + "∽"_sj + "\r" + "個体スコア："_sj + num(my.score) +
-                           "pt. (Rank1:" + num(my.rankScore[1]) + "pt.)");
+    f.state_l->setCaption(area + "\r" + fill("きょり：%1Km/%2"_sj, {num(my.distance), num(length)}) + "\r" +
+                          fill("意識：%1%2"_sj, {num(my.consciousness), marks}) + "\r" +
+                          fill("記憶：%1/%2"_sj, {num(my.memory), num(int64_t(my.consciousness) * 20 + 100)}) +
+                          "\r\r" + fill("  魂：%1"_sj, {soulText}) + "\r" +
+                          fill("  剣：△%1 鎧：▽%2"_sj, {num(my.soulSword), num(my.soulArmor)}));
+    f.state_l0->setCaption(fill("死のエネルギー:%1∽\r個体スコア：%2pt. (Rank1:%3pt.)"_sj,
+                                {energyText, num(my.score), num(my.rankScore[1])}));
     if (my.difficulty >= 0 && my.difficulty <= 3)
         f.nanido_l->setCaption(difficultyNames[my.difficulty]);
     f.carma_l->setFontColor(bandOf(my.karma)->colour);
     f.carma_l->setCaption(karmaName(my.karma));
-    f.state_l2->setCaption("金貨："_sj + num(my.coins) + "枚"_sj);
+    f.state_l2->setCaption(fill("金貨：%1枚"_sj, {num(my.coins)}));
     f.e_hp_l->setCaption(inBattle == 1 ? " hp:" + num(enemyHp) + " / " + num(enemyMaxHp) : std::string());
-    const QString title = displayText("★"_sj + my.playerName + " ∽消費:"_sj + num(my.energySpent) + " Try:" +
-                                      num(my.tryCount));
+    const QString title = displayText(
+        fill("★%1 ∽消費:%2 Try:%3"_sj, {my.playerName, num(my.energySpent), num(my.tryCount)}));
     if (f.windowTitle() != title)
         f.setWindowTitle(title);
 
@@ -140,10 +141,10 @@ void changeKarma(int amount)
     my.karma -= amount;
     if (amount < 0) {
         playCue(0, "carma_up.wav");
-        Form1->score_add_l->setCaption(Form1->score_add_l->caption() + "     ｶﾙﾏ ↑"_sj + num(-amount) + "%");
+        Form1->score_add_l->setCaption(Form1->score_add_l->caption() + fill("     ｶﾙﾏ ↑%1%"_sj, {num(-amount)}));
     } else if (amount > 0) {
         playCue(0, "carma_down.wav");
-        Form1->score_add_l->setCaption(Form1->score_add_l->caption() + "     ｶﾙﾏ ↓"_sj + num(amount) + "%");
+        Form1->score_add_l->setCaption(Form1->score_add_l->caption() + fill("     ｶﾙﾏ ↓%1%"_sj, {num(amount)}));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "core/settings.h"
+#include "core/text.h"
 #include "mixer/audio_output.h"
 #include "ui/form1.h"
 
@@ -47,7 +48,7 @@ void show(const QString& text)
 
 QString line(bool music)
 {
-    return QString::fromUtf8(music ? "音楽 %1%" : "効果音 %1%").arg(volume(music));
+    return displayText(fill(music ? "音楽 %1%"_sj : "効果音 %1%"_sj, {num(volume(music))}));
 }
 } // namespace
 
@@ -65,7 +66,7 @@ void toggleMute()
 {
     keepSetting("sound/muted", !muted());
     apply();
-    show(muted() ? QString::fromUtf8("消音") : line(true) + "  " + line(false));
+    show(muted() ? displayText("消音"_sj) : line(true) + "  " + line(false));
 }
 
 std::string volumeOverlayText()

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/clock.h"
+#include "core/language.h"
 #include "core/paths.h"
 #include "core/settings.h"
 
@@ -32,7 +33,9 @@ TempAppDir::TempAppDir()
     fs::create_directory(fs::path(dir_) / "cg");
     for (const auto& picture : fs::directory_iterator(fs::path(MIRUHE_BUILD_DIR) / "cg"))
         fs::create_symlink(picture.path(), fs::path(dir_) / "cg" / picture.path().filename());
+    fs::create_directory_symlink(fs::path(MIRUHE_BUILD_DIR) / "lang", fs::path(dir_) / "lang");
     setAppDir(dir_);
+    setLanguage("ja");
     setSettingsFile(dir_ + "/settings.ini");
     useVirtualClock(1000);
     setPauseScale(0);
