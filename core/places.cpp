@@ -12,19 +12,27 @@ namespace fs = std::filesystem;
 
 namespace {
 bool writable(const fs::path& p) { return ::access(p.c_str(), W_OK) == 0; }
+
+bool portable(const fs::path& program) { return writable(program) && writable(program / "dat"); }
+} // namespace
+
+std::string gameFilesDir(const std::string& programDir)
+{
+    const fs::path program(programDir);
+    const fs::path share = program.parent_path() / "share" / "miruhe";
+    std::error_code ec;
+    return !portable(program) && fs::is_directory(share / "dat", ec) ? share.string() : programDir;
 }
 
 StartPlace choosePlaces(const std::string& programDir)
 {
-    const fs::path program(programDir);
-    if (writable(program) && writable(program / "dat")) {
+    if (portable(programDir)) {
         setAppDir(programDir);
         return {};
     }
     std::error_code ec;
-    const fs::path share = program.parent_path() / "share" / "miruhe";
     const fs::path mine = fs::path(xdgFolder("XDG_DATA_HOME", ".local/share")) / "miruhe";
-    setInstalled(fs::is_directory(share / "dat", ec) ? share.string() : programDir, mine.string());
+    setInstalled(gameFilesDir(programDir), mine.string());
 
     StartPlace place;
     fs::create_directories(mine, ec);

@@ -12,3 +12,6 @@ struct StartPlace {
     std::string problem;      // CP932 box text naming a player's folder that cannot be written; "" when fine
 };
 StartPlace choosePlaces(const std::string& programDir);
+// Where the game's own files (dat/, cg/, lang/) are for a program in
+// `programDir`, as choosePlaces finds them, with nothing made or copied.
+std::string gameFilesDir(const std::string& programDir);

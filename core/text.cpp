@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -107,7 +108,10 @@ const std::string& operator""_sj(const char* utf8, size_t len)
     Kept& kept = it->second;
     if (made || kept.generation != languageGeneration()) {
         const std::string_view source(utf8, len);
-        const std::optional<std::string> own = translation("miruhe", source);
+        // Only a text with more than ASCII in it has a language; the rest
+        // reads the same in all of them.
+        const bool ascii = std::all_of(source.begin(), source.end(), [](char c) { return (unsigned char)c < 0x80; });
+        const std::optional<std::string> own = ascii ? std::nullopt : translation("miruhe", source);
         kept = {languageGeneration(), toCp932(own ? *own : source).value_or(std::string(own ? *own : source))};
     }
     return kept.text;

@@ -71,7 +71,9 @@ TEST(Assets, EveryNameTheCodeAsksForIsBuilt)
 TEST(Assets, EveryPictureIsA24BitBitmapOfTheSceneSize)
 {
     int count = 0;
-    for (const auto& file : fs::directory_iterator(build / "cg")) {
+    for (const auto& file : fs::recursive_directory_iterator(build / "cg")) {   // other languages' own in cg/<language>/
+        if (file.is_directory())
+            continue;
         std::ifstream in(file.path(), std::ios::binary);
         char header[30] = {};
         in.read(header, sizeof header);

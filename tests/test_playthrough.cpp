@@ -1,14 +1,18 @@
 // A long walk through the real game by a player who presses whatever is
 // there to press: every difficulty, thousands of actions, scripted by a
 // seeded generator. Whatever happens, the game must go on: no crash, no
-// hang, and never a screen where nothing can be pressed.
+// hang, and never a screen where nothing can be pressed. In English, from a
+// new game to GAME CLEAR, nothing Japanese is ever shown but a typed name.
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <random>
 
+#include <QPixmap>
 #include <QTimer>
+#include <set>
 
+#include "core/language.h"
 #include "core/rng.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -20,7 +24,7 @@ struct Player {
     TestGame& game;
     TForm1& f = game.form();
     std::mt19937 choose;
-    int stuck = 0;
+    TButton* goal = nullptr;   // pressed on the map whenever it is there
 
     // One press on whatever the screen offers; false when nothing can be pressed.
     bool act()
@@ -73,7 +77,7 @@ struct Player {
                     open.push_back(b);
             if (open.empty())
                 return false;
-            open[size_t(pick(int(open.size())))]->click();
+            (goal && visible(goal) ? goal : open[size_t(pick(int(open.size())))])->click();
             return true;
         }
         // Play: walk, fight or search, use an item, jump, pick things up.
@@ -101,15 +105,70 @@ struct Player {
     }
 };
 
+// With MIRUHE_SHOTS=<folder>, each kind of screen is drawn at twice the
+// window's size the first time it shows, into <folder>/<kind>.png.
+struct Shots {
+    TForm1& f;
+    QString folder = qEnvironmentVariable("MIRUHE_SHOTS");
+    std::set<std::string> taken;
+    std::string typing;   // the start of a line caught while it was typed
+
+    void take(const std::string& kind)
+    {
+        if (folder.isEmpty() || !taken.insert(kind).second)
+            return;
+        QPixmap picture(f.size() * 2);
+        picture.setDevicePixelRatio(2);
+        f.render(&picture);
+        picture.save(folder + "/" + QString::fromStdString(kind) + ".png");
+    }
+    // Between presses and at every wait.
+    void look(bool waiting)
+    {
+        const std::string said = f.moji_l->caption();
+        if (visible(f.start_box))
+            take(visible(f.start_box2) ? "difficulty" : "title");
+        else if (visible(f.map_box))
+            take("map");
+        else if (visible(f.name_box))
+            take("name");
+        else if (visible(f.select_box))
+            take("question");
+        else if (visible(f.lvup_box))
+            take("levelup");
+        else if (visible(f.store_box))
+            take("shop");
+        else if (said == "GAME OVER")
+            take("gameover");
+        else if (inBattle == 1 && said.find("damage") != std::string::npos)
+            take("fight");
+        else if (said.find("Picked up") != std::string::npos || said.find("remains!!") != std::string::npos)
+            take("search");
+        else if (waiting && inBattle == 0 && visible(f.state_l3))
+            take("encounter");
+        if (!waiting && typing.empty() && said.size() >= 24 && clickWait != 0) {
+            typing = said;
+            take("typing");
+        }
+    }
+};
+
 // Plays `actions` presses; returns the areas conquered on the way.
-int playFor(uint32_t seed, int actions, bool strong = false)
+int playFor(uint32_t seed, int actions, bool strong = false, bool english = false)
 {
-    TestGame game;
+    TestGame game(VirtualAudio::Manual, [english](const TempAppDir&) { setLanguage(english ? "en" : "ja"); });
     for (QTimer* t : {game.form().Timer1, game.form().Timer3, game.form().Timer4})
         t->stop();
     game.clickThrough();
     seedRandom(seed);
     Player player{game, game.form(), std::mt19937(seed)};
+    Shots shots{game.form()};
+    QTimer typing;   // a line caught halfway through its typing
+    if (english && !shots.folder.isEmpty()) {
+        game.onWait = [&] { shots.look(true); };
+        QObject::connect(&typing, &QTimer::timeout, [&] { shots.look(false); });
+        typing.start(0);
+    }
     if (strong) {
         // A soul that has been everywhere: every gate open, strength to spare.
         game.form().y_bClick();
@@ -121,8 +180,14 @@ int playFor(uint32_t seed, int actions, bool strong = false)
         my.eventFlag[0] = 1;
         my.eventFlag[2] = 4;
         my.eventFlag[3] = 4;
-        my.areaClears[2] = my.areaClears[5] = my.areaClears[6] = my.areaClears[7] = 1;
+        my.areaClears[2] = my.areaClears[5] = my.areaClears[6] = my.areaClears[7] = english ? 2 : 1;
         my.itemCount[104] = my.itemCount[33] = 5;
+        if (english) {   // strong enough for the High Hall, and GAME CLEAR at its end
+            my.maxSoul = my.soul = 2000;
+            my.soulSword = 300;
+            my.soulArmor = 200;
+            player.goal = game.form().map_b9;
+        }
     }
     const int before = std::accumulate(my.areaClears.begin(), my.areaClears.end(), 0);
     int dead = 0;
@@ -135,6 +200,12 @@ int playFor(uint32_t seed, int actions, bool strong = false)
                            << my.currentArea << ", message " << toUtf8(game.form().moji_l->caption());
         if (dead >= 3)
             break;
+        if (english && !shots.folder.isEmpty())
+            shots.look(false);
+        if (english && !japaneseShown(game.form()).empty())
+            ADD_FAILURE() << "shown in English: " << japaneseShown(game.form()) << ", seed " << seed << ", action " << i;
+        if (english && my.areaClears[9] > 0)
+            return std::accumulate(my.areaClears.begin(), my.areaClears.end(), 0) - before;
     }
     return std::accumulate(my.areaClears.begin(), my.areaClears.end(), 0) - before;
 }
@@ -143,6 +214,13 @@ TEST(Playthrough, ThousandsOfPressesAtEveryDifficulty)
 {
     for (uint32_t seed : {1u, 2u, 3u, 4u})
         playFor(seed, 1500);
+}
+
+TEST(Playthrough, InEnglishANewSoulWalksAndAStrongOneClearsTheGame)
+{
+    playFor(7, 1500, false, true);
+    EXPECT_GE(playFor(8, 6000, true, true), 1);
+    EXPECT_GE(my.areaClears[9], 1) << "GAME CLEAR was not reached";
 }
 
 TEST(Playthrough, AStrongSoulWalksTheRoadsAndConquersThem)

@@ -3,7 +3,7 @@
 # only those that are missing.
 set -e
 packages="cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools
   libsdl2-dev libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont
   abcmidi fonts-ipafont-gothic fonts-dejavu-core
   libgtest-dev libbenchmark-dev

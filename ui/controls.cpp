@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 #include <QValidator>
 
+#include "core/language.h"
 #include "core/text.h"
 
 QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
@@ -311,15 +312,23 @@ void TImage::loadFromFile(const std::string& path)
     update();
 }
 
-void TImage::setEmbedded(const QString& resource)
+void TImage::setEmbedded(const QString& name)
 {
-    QSvgRenderer svg(resource);
+    embedded_ = name;
+    const QString own = QString(":/ui/%1/%2").arg(QString::fromStdString(language()), name);
+    QSvgRenderer svg(QFile::exists(own) ? own : ":/ui/" + name);
     picture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     svg.render(&p);
     update();
+}
+
+void TImage::showLanguage()
+{
+    if (!embedded_.isEmpty())
+        setEmbedded(embedded_);
 }
 
 void TImage::paintEvent(QPaintEvent*)

@@ -64,6 +64,7 @@ public:
         update();
     }
     void setAutoSize(bool on);
+    bool autoSize() const { return autoSize_; }
     // The height the text takes when laid out in this label (lines are one
     // font size apart).
     int textHeight(const std::string& cp932) const;
@@ -124,7 +125,11 @@ public:
     TCanvas canvas{&picture, this};
     // Loads a BMP (the picture takes its size); EPictureError when it cannot.
     void loadFromFile(const std::string& path);
-    void setEmbedded(const QString& resource);
+    // Shows a picture of the program's resources (ui/<name>), in the
+    // language spoken when it has its own (ui/<language>/<name>).
+    void setEmbedded(const QString& name);
+    // The embedded picture again, after a change of language.
+    void showLanguage();
     void setStretch(bool on) { stretch_ = on; update(); }
     void setAutoSize(bool on) { autoSize_ = on; }
 
@@ -143,6 +148,7 @@ private:
     bool stretch_ = false;
     bool autoSize_ = false;
     bool pressed_ = false;
+    QString embedded_;
 };
 
 class TPanel : public QWidget {
@@ -210,7 +216,7 @@ private:
 class TButton : public QPushButton {
     Q_OBJECT
 public:
-    TButton(QWidget* parent, QRect r, const std::string& caption, int fontPx = 12);
+    TButton(QWidget* parent, QRect r, const std::string& caption = {}, int fontPx = 12);
 
 signals:
     void mouseMove();

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QScreen>
@@ -32,7 +33,7 @@ TImage* picture(QWidget* parent, QRect r, const char* embedded = nullptr)
     auto* i = new TImage(parent, r);
     if (embedded) {
         i->setStretch(true);
-        i->setEmbedded(QString(":/ui/") + embedded);
+        i->setEmbedded(embedded);
     }
     return i;
 }
@@ -72,7 +73,7 @@ TForm1::TForm1()
     setWindowColour(this, Qt::white);
     createControls();
     bindHandlers();
-    showKeysInTooltips();
+    showTexts();
     QCoreApplication::instance()->installEventFilter(this);
     guarded([this] { FormCreate(); });
 }
@@ -133,7 +134,7 @@ void TForm1::createControls()
     Label5->setColor(rgb(0, 9, 162));
     MAKE(Label4, label(this, {336, 415, 81, 13}, 12, true, cyan));
     Label4->setColor(rgb(0, 5, 111));
-    MAKE(Label7, label(this, {296, 415, 81, 13}, 9, true, cyan, "ｶﾙﾏ >"_sj));
+    MAKE(Label7, label(this, {296, 415, 81, 13}, 9, true, cyan));
     MAKE(carma_l, label(this, {340, 415, 81, 13}, 12, true, cyan));
     carma_l->setColor(rgb(0, 3, 57));
     for (TLabel* l : {Label6, Label5, Label4, Label7, carma_l})
@@ -158,20 +159,20 @@ void TForm1::createControls()
     name_l->setFrame(false);
     name_l->setFont(gameFont(16, true));
     name_l->setStyleSheet("QLineEdit { background: rgb(0,255,255); color: black; }");
-    MAKE(Button5, new TButton(name_box, {192, 24, 61, 25}, "きめた"_sj));
+    MAKE(Button5, new TButton(name_box, {192, 24, 61, 25}));
 
     MAKE(select_box, popup(this, {176, 167, 125, 61}));
     MAKE(Shape1, frame(select_box, {0, 0, 125, 61}));
-    MAKE(BitBtn1, new TButton(select_box, {20, 8, 85, 21}, "ＹＥＳ"_sj));
-    MAKE(BitBtn2, new TButton(select_box, {20, 32, 85, 21}, "ＮＯ"_sj));
+    MAKE(BitBtn1, new TButton(select_box, {20, 8, 85, 21}));
+    MAKE(BitBtn2, new TButton(select_box, {20, 32, 85, 21}));
 
     MAKE(lvup_box, popup(this, {0, 92, 302, 61}));
     MAKE(Shape5, frame(lvup_box, {0, 0, 302, 61}));
-    MAKE(BitBtn6, new TButton(lvup_box, {4, 8, 97, 21}, "魂の剣 +1"_sj));
-    MAKE(BitBtn8, new TButton(lvup_box, {104, 8, 93, 21}, "魂の鎧 +1"_sj));
-    MAKE(BitBtn7, new TButton(lvup_box, {200, 8, 97, 21}, "魂の大きさ +3"_sj));
-    MAKE(BitBtn10, new TButton(lvup_box, {4, 32, 117, 21}, "個体ｽｺｱ化+約400"_sj));
-    MAKE(BitBtn9, new TButton(lvup_box, {124, 32, 173, 21}, "死のｴﾈﾙｷﾞｰへ変換+100"_sj));
+    MAKE(BitBtn6, new TButton(lvup_box, {4, 8, 97, 21}));
+    MAKE(BitBtn8, new TButton(lvup_box, {104, 8, 93, 21}));
+    MAKE(BitBtn7, new TButton(lvup_box, {200, 8, 97, 21}));
+    MAKE(BitBtn10, new TButton(lvup_box, {4, 32, 117, 21}));
+    MAKE(BitBtn9, new TButton(lvup_box, {124, 32, 173, 21}));
 
     MAKE(item_l_box, popup(this, {10, 93, 293, 69}));
     MAKE(Shape4, frame(item_l_box, {0, 0, 293, 69}));
@@ -185,8 +186,8 @@ void TForm1::createControls()
     MAKE(store_about_l, label(store_box, {124, 4, 173, 89}, 12, true, cyan));
     store_about_l->setWordWrap(true);
     store_about_l->setColor(rgb(19, 46, 47));
-    MAKE(Button2, new TButton(store_box, {124, 96, 93, 25}, "買う"_sj));
-    MAKE(Button6, new TButton(store_box, {216, 96, 81, 25}, "EXIT"));
+    MAKE(Button2, new TButton(store_box, {124, 96, 93, 25}));
+    MAKE(Button6, new TButton(store_box, {216, 96, 81, 25}));
 
     // World map.
     MAKE(map_box, new TPanel(this, {0, 0, 301, 401}, Qt::black));
@@ -196,34 +197,32 @@ void TForm1::createControls()
     MAKE(map_l, label(map_box, {0, 376, 301, 25}, 11, true, rgb(255, 91, 255)));
     map_l->setColor(Qt::black);
     map_l->setWordWrap(true);
-    auto mapButton = [this](int x, int y, int w, const char* caption) {
-        return new TButton(map_box, {x, y, w, 17}, sjis(caption), 11);
-    };
-    MAKE(map_b0, mapButton(132, 356, 69, "審判の門"));
-    MAKE(shop_b, mapButton(128, 260, 73, "シキハキ街"));
+    auto mapButton = [this](int x, int y, int w) { return new TButton(map_box, {x, y, w, 17}, {}, 11); };
+    MAKE(map_b0, mapButton(132, 356, 69));
+    MAKE(shop_b, mapButton(128, 260, 73));
     shop_b->hide();
-    MAKE(map_b2, mapButton(216, 276, 73, "エメラルダ門"));
-    MAKE(map_b1, mapButton(224, 324, 73, "試練城"));
-    MAKE(map_b4, mapButton(4, 228, 73, "紫原っぱ"));
-    MAKE(map_b5, mapButton(8, 120, 73, "塔"));
-    MAKE(map_b6, mapButton(196, 64, 89, "魔王城の蜃気楼"));
-    MAKE(map_b7, mapButton(108, 132, 89, "天界天秤の門柱"));
-    MAKE(Button8, mapButton(4, 280, 93, "セーブ(死E:50∽)"));
-    MAKE(Button9, mapButton(4, 360, 93, "ぬらもせーぶ"));
-    MAKE(Button10, mapButton(200, 204, 93, "死E:20(金:5枚)"));
-    MAKE(map_b8, mapButton(80, 72, 73, "うさくまちゃん"));
+    MAKE(map_b2, mapButton(216, 276, 73));
+    MAKE(map_b1, mapButton(224, 324, 73));
+    MAKE(map_b4, mapButton(4, 228, 73));
+    MAKE(map_b5, mapButton(8, 120, 73));
+    MAKE(map_b6, mapButton(196, 64, 89));
+    MAKE(map_b7, mapButton(108, 132, 89));
+    MAKE(Button8, mapButton(4, 280, 93));
+    MAKE(Button9, mapButton(4, 360, 93));
+    MAKE(Button10, mapButton(200, 204, 93));
+    MAKE(map_b8, mapButton(80, 72, 73));
     map_b8->hide();
-    MAKE(map_b9, mapButton(104, 24, 73, "管理者達の間"));
+    MAKE(map_b9, mapButton(104, 24, 73));
     map_b9->hide();
-    MAKE(map_b12, mapButton(0, 92, 41, "小屋"));
-    MAKE(map_b13, mapButton(104, 180, 61, "洞穴"));
+    MAKE(map_b12, mapButton(0, 92, 41));
+    MAKE(map_b13, mapButton(104, 180, 61));
 
     // Title panel.
     MAKE(start_box, new TPanel(this, {0, 0, 425, 465}, Qt::white));
     MAKE(Image6, picture(start_box, {12, 16, 393, 425}, "title.svg"));
-    MAKE(miruhe_l, label(start_box, {152, 84, 120, 40}, 40, false, Qt::black, "ミルヘ"_sj));
-    MAKE(miruhe_l2, label(start_box, {160, 136, 108, 12}, 12, false, Qt::black, "くいるもす"_sj));
-    MAKE(rank_l, label(start_box, {32, 180, 357, 173}, 12, true, Qt::black, "ランキング"_sj));
+    MAKE(miruhe_l, label(start_box, {152, 84, 120, 40}, 40, false, Qt::black));
+    MAKE(miruhe_l2, label(start_box, {160, 136, 108, 12}, 12, false, Qt::black));
+    MAKE(rank_l, label(start_box, {32, 180, 357, 173}, 12, true, Qt::black));
     rank_l->setStyle(12, true, Qt::black, true);
     rank_l->setAlignment(Qt::AlignHCenter);
     MAKE(Image4, picture(start_box, {48, 408, 100, 50}, "continue.svg"));
@@ -234,14 +233,14 @@ void TForm1::createControls()
     MAKE(start_box2, new TPanel(start_box, {48, 360, 321, 101}, Qt::white));
     start_box2->hide();
     MAKE(Image10, picture(start_box2, {8, 4, 309, 93}, "nanido.svg"));
-    MAKE(Label2, label(start_box2, {40, 15, 0, 0}, 12, false, Qt::black, "なんいどせんたく"_sj));
+    MAKE(Label2, label(start_box2, {40, 15, 0, 0}, 12, false, Qt::black));
     Label2->setAutoSize(true);
     MAKE(Image7, picture(start_box2, {16, 40, 70, 40}, "easy.svg"));
     MAKE(Image8, picture(start_box2, {88, 40, 70, 40}, "nomal.svg"));
     MAKE(Image9, picture(start_box2, {160, 40, 70, 40}, "hard.svg"));
     MAKE(ex_b, picture(start_box2, {232, 40, 70, 40}, "extream.svg"));
     auto clearLabel = [this](int x) {
-        auto* l = label(start_box2, {x, 80, 0, 0}, 12, false, Qt::black, "CLEAR☆"_sj);
+        auto* l = label(start_box2, {x, 80, 0, 0}, 12, false, Qt::black);
         l->setStyle(12, false, Qt::black, true);
         l->setAutoSize(true);
         l->hide();
@@ -251,30 +250,30 @@ void TForm1::createControls()
     MAKE(nomal_clear_l, clearLabel(100));
     MAKE(hard_clear_l, clearLabel(172));
     MAKE(ex_clear_l, clearLabel(240));
-    MAKE(Label3, label(start_box2, {248, 15, 0, 0}, 12, false, Qt::black, "<<戻る"_sj));
+    MAKE(Label3, label(start_box2, {248, 15, 0, 0}, 12, false, Qt::black));
     Label3->setAutoSize(true);
 
     MAKE(am_box, new TPanel(start_box, {380, 448, 405, 455}, rgb(128, 128, 255)));
     am_box->hide();
     MAKE(Image5, picture(am_box, {8, 12, 393, 425}, "extras.svg"));
-    auto autoLabel = [this](int x, int y, const char* caption) {
-        auto* l = label(am_box, {x, y, 0, 0}, 12, false, Qt::black, sjis(caption));
+    auto autoLabel = [this](int x, int y) {
+        auto* l = label(am_box, {x, y, 0, 0}, 12, false, Qt::black);
         l->setAutoSize(true);
         return l;
     };
-    MAKE(Label9, autoLabel(48, 40, "ミルヘ　　作・プログラム：くいるもす"));
-    MAKE(Label10, autoLabel(48, 56, "絵・曲・効果音：くいるもす"));
-    MAKE(Label11, autoLabel(48, 72, "テストプレイ：ためしに歩いてくれた魂たち"));
-    MAKE(Label12, autoLabel(48, 88, "さいごまで歩いてくれたあなたへ。ありがとう！"));
-    MAKE(Label13, autoLabel(176, 316, "<<きいちゃう！！"));
-    MAKE(Label14, autoLabel(316, 399, "<<戻る"));
+    MAKE(Label9, autoLabel(48, 40));
+    MAKE(Label10, autoLabel(48, 56));
+    MAKE(Label11, autoLabel(48, 72));
+    MAKE(Label12, autoLabel(48, 88));
+    MAKE(Label13, autoLabel(176, 316));
+    MAKE(Label14, autoLabel(316, 399));
     MAKE(music_list, new TListBox(am_box, {36, 116, 133, 213}, Qt::white, 12, Qt::black, 12));
-    MAKE(music_l, label(am_box, {172, 116, 177, 185}, 12, false, Qt::black, "曲説明"_sj));
+    MAKE(music_l, label(am_box, {172, 116, 177, 185}, 12, false, Qt::black));
     music_l->setWordWrap(true);
     MAKE(zukan_box, new TPanel(am_box, {36, 336, 273, 81}, Qt::white, true));
-    MAKE(Label15, label(zukan_box, {4, 4, 0, 0}, 12, false, Qt::black, "アイテム図鑑　アイテムナンバー>>"_sj));
+    MAKE(Label15, label(zukan_box, {4, 4, 0, 0}, 12, false, Qt::black));
     Label15->setAutoSize(true);
-    MAKE(zukan_l, label(zukan_box, {4, 20, 261, 57}, 12, false, Qt::black, "説明"_sj));
+    MAKE(zukan_l, label(zukan_box, {4, 20, 261, 57}, 12, false, Qt::black));
     zukan_l->setWordWrap(true);   // a description may take the last two lines
     MAKE(zukan_v, new TSpinEdit(zukan_box, {200, 4, 65, 27}, 0, 254));
 
@@ -286,7 +285,7 @@ void TForm1::createControls()
     MAKE(Button3, new TButton(this, {424, 120, 40, 17}, "Button3"));
     MAKE(Button4, new TButton(this, {424, 136, 40, 17}, "Button4"));
     MAKE(Button7, new TButton(this, {424, 152, 40, 17}, "Button7"));
-    MAKE(BitBtn3, new TButton(this, {424, 172, 73, 25}, "全初期化"_sj));
+    MAKE(BitBtn3, new TButton(this, {424, 172, 73, 25}));
 
     MAKE(Timer1, makeTimer(this, 10, true));
     MAKE(Timer2, makeTimer(this, 10, false));
@@ -299,6 +298,61 @@ void TForm1::createControls()
     SoundMixer1 = new TSoundMixer(this);
     SoundMixer1->setActivated(true);
     SoundMixer1->setChannels(15);
+}
+
+void TForm1::showTexts()
+{
+    auto caption = [](TButton* b, const std::string& text) { b->setText(displayText(text)); };
+    Label7->setCaption("ｶﾙﾏ >"_sj);
+    caption(Button5, "きめた"_sj);
+    caption(BitBtn1, "ＹＥＳ"_sj);
+    caption(BitBtn2, "ＮＯ"_sj);
+    caption(BitBtn6, "魂の剣 +1"_sj);
+    caption(BitBtn8, "魂の鎧 +1"_sj);
+    caption(BitBtn7, "魂の大きさ +3"_sj);
+    caption(BitBtn10, "個体ｽｺｱ化+約400"_sj);
+    caption(BitBtn9, "死のｴﾈﾙｷﾞｰへ変換+100"_sj);
+    caption(Button2, "買う"_sj);
+    caption(Button6, "EXIT");
+    caption(map_b0, "審判の門"_sj);
+    caption(shop_b, "シキハキ街"_sj);
+    caption(map_b2, "エメラルダ門"_sj);
+    caption(map_b1, "試練城"_sj);
+    caption(map_b4, "紫原っぱ"_sj);
+    caption(map_b5, "塔"_sj);
+    caption(map_b6, "魔王城の蜃気楼"_sj);
+    caption(map_b7, "天界天秤の門柱"_sj);
+    caption(Button8, "セーブ(死E:50∽)"_sj);
+    caption(Button9, "ぬらもせーぶ"_sj);
+    caption(Button10, "死E:20(金:5枚)"_sj);
+    caption(map_b8, "うさくまちゃん"_sj);
+    caption(map_b9, "管理者達の間"_sj);
+    caption(map_b12, "小屋"_sj);
+    caption(map_b13, "洞穴"_sj);
+    miruhe_l->setCaption("ミルヘ"_sj);
+    // The game's name grows about its middle where a language's is wider.
+    const QRect name(152, 84, 120, 40);
+    const int wide = std::max(name.width(), QFontMetrics(miruhe_l->font()).horizontalAdvance(displayText(miruhe_l->caption())) + 2);
+    miruhe_l->setGeometry(name.x() - (wide - name.width()) / 2, name.y(), wide, name.height());
+    miruhe_l2->setCaption("くいるもす"_sj);
+    rank_l->setCaption("ランキング"_sj);
+    Label2->setCaption("なんいどせんたく"_sj);
+    for (TLabel* l : {easy_clear_l, nomal_clear_l, hard_clear_l, ex_clear_l})
+        l->setCaption("CLEAR☆"_sj);
+    Label3->setCaption("<<戻る"_sj);
+    Label9->setCaption("ミルヘ　　作・プログラム：くいるもす"_sj);
+    Label10->setCaption("絵・曲・効果音：くいるもす"_sj);
+    Label11->setCaption("テストプレイ：ためしに歩いてくれた魂たち"_sj);
+    Label12->setCaption("さいごまで歩いてくれたあなたへ。ありがとう！"_sj);
+    Label13->setCaption("<<きいちゃう！！"_sj);
+    Label14->setCaption("<<戻る"_sj);
+    music_l->setCaption("曲説明"_sj);
+    Label15->setCaption("アイテム図鑑　アイテムナンバー>>"_sj);
+    zukan_l->setCaption("説明"_sj);
+    caption(BitBtn3, "全初期化"_sj);
+    for (TImage* picture : findChildren<TImage*>())
+        picture->showLanguage();
+    showKeysInTooltips();
 }
 
 void TForm1::bindHandlers()

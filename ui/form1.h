@@ -176,6 +176,11 @@ public:
     // The keyboard: a key pressed in this window does what the mouse could
     // do there; true when the key was the game's.
     bool gameKey(QObject* target, QKeyEvent* e);
+    // Puts every control's words in the language spoken: captions, the
+    // pictures with words, tooltips.
+    void showTexts();
+    // The title's key: the next language, kept, and the title shown in it.
+    void switchLanguage();
     bool nameComposing = false;   // the input method is composing in the name
 
 protected:

@@ -91,6 +91,8 @@ std::function<void()> inGuard(void (*action)())
 // The window's keys, which act even while a name is typed.
 std::function<void()> windowKey(int key, bool plain, bool ctrl)
 {
+    if (plain && key == Qt::Key_L && visible(Form1->start_box))
+        return [] { guarded([] { Form1->switchLanguage(); }, HandlerKind::Scene); };
     if (plain && key == Qt::Key_F1)
         return inGuard(showHelp);
     if (plain && key == Qt::Key_F11)

@@ -19,6 +19,11 @@ inline int rows(const TLabel* label, const std::string& cp932)
     return label->textHeight(cp932) / label->font().pixelSize();
 }
 
+// The first text the window shows with anything Japanese in it (kana,
+// kanji, full-width forms, the Japanese brackets and marks), "" when none.
+// The names the player typed are the player's, in any language.
+std::string japaneseShown(const TForm1& f);
+
 class TestGame {
 public:
     // The virtual output plays only when a test steps it, unless it is told
@@ -43,6 +48,8 @@ public:
     // would, and keeps what the message line said at each wait.
     void clickThrough();
     std::vector<std::string> said;
+    // Called at each wait, before its click.
+    std::function<void()> onWait;
     TempAppDir dir;
 
 private:
