@@ -241,9 +241,15 @@ TEST_F(English, TheTitleKeySwitchesTheLanguage)
 }
 
 // A save is the same bytes in either language: one made in English loads in
-// Japanese and saves back unchanged, its names in Japanese again.
+// Japanese and saves back unchanged, its names in Japanese again. A name a
+// player wrote into a table has no English: it is shown as written.
 TEST_F(English, ASaveLoadsInTheOtherLanguage)
 {
+    const std::string items = readFile(game.dir.dat("item.dat"));
+    writeFile(game.dir.dat("item.dat"), toCp932("ぬらもの石").value() + items.substr(items.find("\r\n")));
+    loadGameData();
+    EXPECT_EQ(itemTable[0].name, "ぬらもの石"_sj);
+    EXPECT_EQ(toUtf8(itemTable[1].name), "Death Sand");
     my.playerName = "Kuirumosu ";
     my.itemCount[0] = 3;
     saveGame();
@@ -251,7 +257,7 @@ TEST_F(English, ASaveLoadsInTheOtherLanguage)
     setLanguage("ja");
     loadGameData();
     EXPECT_EQ(saveFileBytes(), english);
-    EXPECT_EQ(itemTable[0].name, "魂のかけら"_sj);
+    EXPECT_EQ(itemTable[1].name, "死の砂"_sj);
     EXPECT_EQ(my.playerName, "Kuirumosu ");
 }
 
