@@ -97,7 +97,9 @@ int WaveOut::write(WaveHeader& h)
         return WaveUnprepared;
     std::lock_guard lock(audioLock());
     h.flags = (h.flags & ~WaveDone) | WaveInQueue;
-    queue_.push_back(&h);
+    h.next = nullptr;
+    (last_ ? last_->next : first_) = &h;
+    last_ = &h;
     return WaveOk;
 }
 
@@ -122,11 +124,11 @@ void WaveOut::restart()
 void WaveOut::reset()
 {
     std::lock_guard lock(audioLock());
-    for (WaveHeader* h : queue_) {
+    for (WaveHeader* h = first_; h; h = h->next) {
         handBack(h);
         postNotice(notices_, [this] { blockDone_(); });
     }
-    queue_.clear();
+    first_ = last_ = nullptr;
     played_ = 0;
     position_ = 0;
 }
@@ -140,8 +142,8 @@ void WaveOut::render(uint8_t* out, size_t n)
 {
     const int64_t from = position_;
     const size_t bytes = n;
-    while (n > 0 && !paused_ && !queue_.empty()) {
-        WaveHeader* h = queue_.front();
+    while (n > 0 && !paused_ && first_) {
+        WaveHeader* h = first_;
         size_t take = std::min<size_t>(n, h->length - played_);
         std::memcpy(out, h->data + played_, take);
         out += take;
@@ -149,7 +151,8 @@ void WaveOut::render(uint8_t* out, size_t n)
         played_ += uint32_t(take);
         position_ += int64_t(take);
         if (played_ == h->length) {
-            queue_.pop_front();
+            if (!(first_ = h->next))
+                last_ = nullptr;
             played_ = 0;
             handBack(h);
             blockDone_();   // may write the next block: the loop plays it on

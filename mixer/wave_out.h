@@ -14,7 +14,6 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -41,6 +40,7 @@ struct WaveHeader {
     uint8_t* data = nullptr;
     uint32_t length = 0;
     std::atomic<uint32_t> flags{0};   // the device sets WaveDone when it hands the block back
+    WaveHeader* next = nullptr;       // the device's own: the block written after it
 };
 
 struct WaveOutCaps {
@@ -87,7 +87,8 @@ private:
     WaveFormat format_;
     std::function<void()> blockDone_;
     QObject* notices_;   // lives on the opening thread; queued notices die with it
-    std::deque<WaveHeader*> queue_;
+    WaveHeader* first_ = nullptr;   // the blocks written, in order: nothing is allocated to queue one
+    WaveHeader* last_ = nullptr;
     uint32_t played_ = 0;   // bytes of the first queued block already played
     int64_t position_ = 0;
     bool paused_ = false;
