@@ -1,22 +1,33 @@
 // What an output backend (SDL's, the virtual one) is and what it pulls.
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <string>
+
+#include "mixer/wave_format.h"
 
 class AudioBackend {
 public:
     virtual ~AudioBackend() = default;
     virtual std::string name() const = 0;
+    // The wave-output device opens with `format`: on the event thread, with
+    // audioLock() held, before the output is asked for a byte of it.
+    virtual void waveOpened(const WaveFormat& /*format*/) {}
 };
 
-// With audioLock() held: the music's rate (0 without music) and its next frames.
-int musicRate();
+// Told by the wave-output device when it opens (see above).
+void waveStreamOpens(const WaveFormat& format);
+// The music stream, on the output's thread: whether music sounds now (when
+// not, the output mixes none), and its next frames at musicSampleRate.
+bool musicLive();
 void renderMusic(int16_t* out, int frames);
 // The volumes, per cent, and a stream's samples scaled by one of them
 // (unsigned 8-bit or signed 16-bit samples).
 int waveVolume();
 int musicVolume();
 void applyVolume(void* samples, size_t bytes, int bitsPerSample, int percent);
+// Tells the output's watch (audio_output.h) of a period played.
+void watchOutput(std::chrono::steady_clock::time_point begin, bool music);
 
 #include <memory>
 

@@ -9,28 +9,39 @@
 
 namespace {
 // Declared in this order so that the backend, and with it the output's
-// thread, goes first when the program ends.
+// thread, goes first when the program ends, and the music thread after it.
 std::recursive_mutex lock;
-MusicSource music;
-int rate = 0;
+MusicStream music;
+OutputWatch watch;
 std::atomic<int> waves{100}, tunes{100};
 std::unique_ptr<AudioBackend> backend;
 }
 
 std::recursive_mutex& audioLock() { return lock; }
 
+namespace {
+// A backend chosen while the wave-output device is open is told of it.
+void chosen(std::unique_ptr<AudioBackend> output)
+{
+    backend = std::move(output);
+    std::lock_guard guard(lock);
+    if (WaveOut* device = openWaveOut(); device && backend)
+        backend->waveOpened(device->format());
+}
+}
+
 // The old output is closed before the new one opens (SDL opens one device at a time).
 bool useSdlAudio()
 {
     backend.reset();
-    backend = openSdlBackend();
+    chosen(openSdlBackend());
     return backend != nullptr;
 }
 
 void useVirtualAudio(VirtualAudio mode, const std::string& name)
 {
     backend.reset();
-    backend = openVirtualBackend(mode, name);
+    chosen(openVirtualBackend(mode, name));
 }
 
 void useDefaultAudio()
@@ -43,21 +54,29 @@ void closeAudio() { backend.reset(); }
 
 std::string audioOutputName() { return backend ? backend->name() : std::string(); }
 
-void setMusicSource(MusicSource render, int frameRate)
+void waveStreamOpens(const WaveFormat& format)
 {
-    std::lock_guard guard(lock);
-    music = std::move(render);
-    rate = music ? frameRate : 0;
+    if (backend)
+        backend->waveOpened(format);
 }
 
-int musicRate() { return rate; }
+void setMusicSource(std::unique_ptr<MusicSource> source) { music.set(std::move(source)); }
+void waitForMusic() { music.wait(); }
+MusicStats musicStats() { return music.stats(); }
+bool musicLive() { return music.live(); }
+void renderMusic(int16_t* out, int frames) { music.render(out, frames); }
 
-void renderMusic(int16_t* out, int frames)
+void setOutputWatch(OutputWatch w)
 {
-    if (music)
-        music(out, frames);
-    else
-        std::fill_n(out, 2 * frames, int16_t(0));
+    std::lock_guard guard(lock);
+    watch = std::move(w);
+}
+
+void watchOutput(std::chrono::steady_clock::time_point begin, bool music)
+{
+    std::lock_guard guard(lock);
+    if (watch)
+        watch(begin, std::chrono::steady_clock::now(), music);
 }
 
 void setOutputVolumes(int wavePercent, int musicPercent)

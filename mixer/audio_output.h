@@ -1,13 +1,16 @@
 // The program's one audio output. It plays two streams together: the wave
 // stream of the wave-output device (wave_out.h), which the mixer feeds, and
-// the music stream. The program chooses the output once at start, before
-// the mixer is made: the game takes SDL's device, or the silent real-time
-// virtual output when there is none; tests take the virtual output and step
-// it by hand (virtual_audio.h).
+// the music stream (music_stream.h, set with setMusicSource). The program
+// chooses the output once at start, before the mixer is made: the game
+// takes SDL's device, or the silent real-time virtual output when there is
+// none; tests take the virtual output and step it by hand (virtual_audio.h).
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
+
+#include "mixer/music_stream.h"
 
 enum class VirtualAudio {
     Manual,     // plays only when virtualPlay() is called, and records what it played
@@ -25,13 +28,12 @@ void closeAudio();
 // The output's device name; "" when there is none.
 std::string audioOutputName();
 
-// The music stream: render(out, frames) writes `frames` frames of
-// interleaved stereo 16-bit samples at `rate` frames per second. It runs on
-// the output's thread with audioLock() held: it must be quick and must not
-// call back into the output. An empty render stops the music; set one
-// before whatever the render draws on goes away.
-using MusicSource = std::function<void(int16_t* out, int frames)>;
-void setMusicSource(MusicSource render, int rate);
+// For measuring: told at the end of each period the output plays (SDL's
+// callback, a step of the virtual output), on the output's thread, of when
+// the period began and ended and whether music was mixed in it.
+using OutputWatch = std::function<void(std::chrono::steady_clock::time_point begin,
+    std::chrono::steady_clock::time_point end, bool music)>;
+void setOutputWatch(OutputWatch watch);
 
 // The player's volumes, in per cent (0 to 100), applied where the output
 // sums its streams: the wave stream's and the music's. At 100 a stream

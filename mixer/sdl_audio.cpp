@@ -3,10 +3,13 @@
 // at, so that the effects are only widened, never resampled), with a
 // buffer of 512 frames (11.6 ms) so that a cue is heard as soon as the
 // mixer has mixed it. SDL's callback pulls both streams through SDL's own
-// converters and sums them.
+// converters and sums them, and does nothing else: the music is made
+// ahead on the music thread, and the converters are made (and their
+// buffers grown) before the callback first needs them.
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -20,11 +23,12 @@ public:
     ~SdlBackend() override;
     bool open();
     std::string name() const override { return name_; }
+    void waveOpened(const WaveFormat& format) override;
 
 private:
     static void SDLCALL callback(void* self, Uint8* out, int len);
     void fill(Uint8* out, int len);
-    void converter(SDL_AudioStream*& stream, SDL_AudioFormat format, int channels, int rate);
+    void converter(SDL_AudioStream*& stream, SDL_AudioFormat format, int channels, int rate, int frameBytes);
     template <class Produce>
     void pull(SDL_AudioStream* stream, Uint8* out, int len, int frameBytes, int rate, Produce produce);
 
@@ -35,7 +39,7 @@ private:
     SDL_AudioStream* wave_ = nullptr;
     WaveFormat waveFormat_;
     SDL_AudioStream* music_ = nullptr;
-    int musicRate_ = 0;
+    bool musicHeard_ = false;
     std::vector<Uint8> source_ = std::vector<Uint8>(1 << 16);
     std::vector<Uint8> musicOut_;
 };
@@ -68,17 +72,32 @@ bool SdlBackend::open()
         return false;
     name_ = std::string("SDL ") + SDL_GetCurrentAudioDriver();
     musicOut_.resize(spec_.size);
+    converter(music_, AUDIO_S16SYS, 2, musicSampleRate, 4);
     SDL_PauseAudioDevice(device_, 0);
     return true;
 }
 
 void SDLCALL SdlBackend::callback(void* self, Uint8* out, int len) { static_cast<SdlBackend*>(self)->fill(out, len); }
 
-// The stream from a source format to the device's, made anew when the source changes.
-void SdlBackend::converter(SDL_AudioStream*& stream, SDL_AudioFormat format, int channels, int rate)
+// The stream from a source format to the device's. It is given twice what a
+// callback asks of it, once, so that its buffers have grown before it is used.
+void SdlBackend::converter(SDL_AudioStream*& stream, SDL_AudioFormat format, int channels, int rate, int frameBytes)
 {
     SDL_FreeAudioStream(stream);
     stream = SDL_NewAudioStream(format, Uint8(channels), rate, spec_.format, spec_.channels, spec_.freq);
+    const int bytes = 2 * (spec_.samples * rate / spec_.freq + 1) * frameBytes;
+    std::vector<Uint8> silence(size_t(bytes), format == AUDIO_U8 ? 128 : 0);
+    if (stream && SDL_AudioStreamPut(stream, silence.data(), bytes) == 0)
+        SDL_AudioStreamClear(stream);
+}
+
+void SdlBackend::waveOpened(const WaveFormat& format)
+{
+    if (wave_ && format == waveFormat_)
+        return;
+    waveFormat_ = format;
+    converter(wave_, format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB, format.channels,
+        int(format.samplesPerSec), format.blockAlign);
 }
 
 // Fills out[0..len) from `stream`, feeding it with produce(buffer, bytes) of
@@ -102,15 +121,20 @@ void SdlBackend::pull(SDL_AudioStream* stream, Uint8* out, int len, int frameByt
     std::memset(out + got, spec_.silence, size_t(len - got));
 }
 
+// The music first, without the lock: its stream is this thread's own.
 void SdlBackend::fill(Uint8* out, int len)
 {
+    const auto begin = std::chrono::steady_clock::now();
+    const bool music = musicLive();
+    if (music)
+        pull(music_, musicOut_.data(), len, 4, musicSampleRate,
+            [](Uint8* buffer, int bytes) { renderMusic(reinterpret_cast<int16_t*>(buffer), bytes / 4); });
+    else if (musicHeard_)
+        SDL_AudioStreamClear(music_);
+    musicHeard_ = music;
+
     std::lock_guard guard(audioLock());
     WaveOut* device = openWaveOut();
-    if (device && (!wave_ || device->format() != waveFormat_)) {
-        waveFormat_ = device->format();
-        converter(wave_, waveFormat_.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB, waveFormat_.channels,
-            int(waveFormat_.samplesPerSec));
-    }
     if (device && wave_) {
         pull(wave_, out, len, waveFormat_.blockAlign, int(waveFormat_.samplesPerSec),
             [device](Uint8* buffer, int bytes) { device->render(buffer, size_t(bytes)); });
@@ -120,19 +144,9 @@ void SdlBackend::fill(Uint8* out, int len)
         if (wave_)
             SDL_AudioStreamClear(wave_);   // nothing left over for the next device
     }
-    int rate = musicRate();
-    if (rate && (!music_ || rate != musicRate_)) {
-        musicRate_ = rate;
-        converter(music_, AUDIO_S16SYS, 2, rate);
-    }
-    if (rate && music_) {
-        musicOut_.resize(size_t(len));
-        pull(music_, musicOut_.data(), len, 4, rate,
-            [](Uint8* buffer, int bytes) { renderMusic(reinterpret_cast<int16_t*>(buffer), bytes / 4); });
+    if (music)
         SDL_MixAudioFormat(out, musicOut_.data(), spec_.format, Uint32(len), musicVolume() * SDL_MIX_MAXVOLUME / 100);
-    } else if (music_) {
-        SDL_AudioStreamClear(music_);
-    }
+    watchOutput(begin, music);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "mixer/virtual_audio.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -86,23 +87,39 @@ VirtualBackend::~VirtualBackend()
 
 void VirtualBackend::play(size_t bytes)
 {
+    const auto begin = std::chrono::steady_clock::now();
     WaveFormat format = streamFormat();
     waveBuffer_.resize(bytes);
     if (WaveOut* device = openWaveOut())
         device->render(waveBuffer_.data(), bytes);
     else
         std::memset(waveBuffer_.data(), format.bitsPerSample == 8 ? 128 : 0, bytes);
-    musicDue_ += uint64_t(bytes) * musicRate();
-    int frames = int(musicDue_ / format.avgBytesPerSec);
-    musicDue_ %= format.avgBytesPerSec;
-    musicBuffer_.resize(2 * size_t(frames));
-    renderMusic(musicBuffer_.data(), frames);
     applyVolume(waveBuffer_.data(), bytes, format.bitsPerSample, waveVolume());
-    applyVolume(musicBuffer_.data(), musicBuffer_.size() * 2, 16, musicVolume());
-    if (record_) {
+    if (record_)
         wave.insert(wave.end(), waveBuffer_.begin(), waveBuffer_.end());
-        music.insert(music.end(), musicBuffer_.begin(), musicBuffer_.end());
+
+    // The music of the same time. Played by hand, the music thread is let
+    // catch up first, and again after each batch, as if it were never late.
+    if (record_)
+        waitForMusic();
+    const bool live = musicLive();
+    if (live) {
+        musicDue_ += uint64_t(bytes) * musicSampleRate;
+        const int frames = int(musicDue_ / format.avgBytesPerSec);
+        musicDue_ %= format.avgBytesPerSec;
+        musicBuffer_.resize(2 * size_t(frames));
+        for (int done = 0; done < frames; done += musicBatch) {
+            if (record_ && done > 0)
+                waitForMusic();
+            renderMusic(musicBuffer_.data() + 2 * done, std::min(musicBatch, frames - done));
+        }
+        applyVolume(musicBuffer_.data(), musicBuffer_.size() * 2, 16, musicVolume());
+        if (record_)
+            music.insert(music.end(), musicBuffer_.begin(), musicBuffer_.end());
     }
+    if (record_)
+        waitForMusic();   // the music thread hears what was played
+    watchOutput(begin, live);
 }
 
 void VirtualBackend::playFor(std::chrono::microseconds time)
@@ -143,6 +160,7 @@ void virtualPlay(size_t bytes)
 
 void virtualDeliver()
 {
+    waitForMusic();
     // Notices post notices (a block handed back ends a play): go on until a
     // round runs none.
     for (uint64_t before = ~uint64_t(0); before != noticesRun();) {

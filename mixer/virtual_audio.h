@@ -7,11 +7,13 @@
 #include <vector>
 
 // Plays the next `bytes` bytes of the wave stream (silence where no block
-// is queued), and the music of the same length of time. A block played to
-// its end is handed back (and refilled by the mixer) on the way.
+// is queued), and the music of the same length of time, the music thread
+// let catch up before each of its batches: it is never late. A block
+// played to its end is handed back (and refilled by the mixer) on the way.
 void virtualPlay(size_t bytes);
 // Runs the notices posted so far on this thread: the end-of-play notices,
-// and blocks handed back by a reset.
+// blocks handed back by a reset, and the music thread's (once it has
+// caught up, as the manual output always lets it).
 void virtualDeliver();
 // Everything played: the wave stream byte for byte, and the music as
 // interleaved stereo frames at its own rate.

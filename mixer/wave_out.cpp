@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "mixer/audio_output.h"
+#include "mixer/audio_backend.h"
 
 namespace {
 WaveOut* device = nullptr;
@@ -63,6 +63,7 @@ int WaveOut::open(int id, const WaveFormat& format, std::function<void()> blockD
     if (device)
         return WaveAllocated;
     out.reset(device = new WaveOut(format, std::move(blockDone)));
+    waveStreamOpens(format);
     return WaveOk;
 }
 

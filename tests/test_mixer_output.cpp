@@ -9,6 +9,9 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <mutex>
+#include <set>
+#include <thread>
 
 #include "core/paths.h"
 #include "mixer/audio_output.h"
@@ -30,7 +33,7 @@ protected:
     void TearDown() override
     {
         device.reset();
-        setMusicSource({}, 0);
+        setMusicSource(nullptr);
         closeAudio();
     }
     void open(const WaveFormat& format = WaveFormat{})
@@ -163,15 +166,20 @@ TEST_F(AudioOutput, ClosingHandsBlocksBackWithoutNotices)
     EXPECT_EQ(captured(8), std::string(4, '\0'));
 }
 
+// Music that counts its samples: 0, 1, 2, ...
+struct Counting : MusicSource {
+    int16_t next = 0;
+    bool make(int16_t* out, int frames) override
+    {
+        for (int i = 0; i < 2 * frames; ++i)
+            out[i] = next++;
+        return true;
+    }
+};
+
 TEST_F(AudioOutput, MusicIsPlayedAndRecordedAlongTheWaves)
 {
-    int16_t next = 0;
-    setMusicSource(
-        [&](int16_t* out, int frames) {
-            for (int i = 0; i < 2 * frames; ++i)
-                out[i] = next++;
-        },
-        22050);
+    setMusicSource(std::make_unique<Counting>());
     open();   // 11025 bytes a second
     virtualPlay(11025);
     const std::vector<int16_t>& music = virtualMusicCapture();
@@ -181,10 +189,20 @@ TEST_F(AudioOutput, MusicIsPlayedAndRecordedAlongTheWaves)
     device.reset();
     virtualPlay(5);   // a little time: frames are counted exactly over the steps
     virtualPlay(5508);
-    EXPECT_EQ(music.size(), 2u * (22050 + 11026));
-    setMusicSource({}, 0);
+    const size_t stop = 2u * (22050 + 11026);
+    ASSERT_EQ(music.size(), stop);
+    EXPECT_EQ(music.back(), int16_t(stop - 1));
+
+    // Stopped, the music goes on from where it was heard, falling to
+    // silence over the fade; after that the output plays none.
+    setMusicSource(nullptr);
     virtualPlay(11025);
-    EXPECT_EQ(music.size(), 2u * (22050 + 11026));
+    ASSERT_EQ(music.size(), stop + 2 * 22050);
+    const int fade = musicSampleRate * musicFadeMs / 1000;
+    for (int k = 0; k < 22050; ++k)
+        ASSERT_EQ(music[stop + 2 * size_t(k)], k < fade ? int16_t(int16_t(stop + 2 * k) * (fade - k) / fade) : 0) << k;
+    virtualPlay(11025);
+    EXPECT_EQ(music.size(), stop + 2 * 22050);
 }
 
 TEST_F(AudioOutput, RealTimeOutputPlaysOnItsOwn)
@@ -245,6 +263,27 @@ void pumpUntil(Done done)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+// A 1 kHz tone for 400 ms, then silence; it counts the frames it made and
+// notes the threads it was made on.
+struct Tone : MusicSource {
+    struct Made {
+        std::atomic<int> frames = 0;
+        std::mutex lock;
+        std::set<std::thread::id> threads;
+    };
+    std::shared_ptr<Made> made = std::make_shared<Made>();
+    double phase = 0;
+    bool make(int16_t* out, int frames) override
+    {
+        for (int i = 0; i < frames; ++i, phase += 2 * M_PI * 1000 / 22050)
+            out[2 * i] = out[2 * i + 1] = made->frames + i < 8820 ? int16_t(8000 * std::sin(phase)) : 0;
+        made->frames += frames;
+        std::lock_guard guard(made->lock);
+        made->threads.insert(std::this_thread::get_id());
+        return true;
+    }
+};
+
 TEST(SdlOutput, DiskDriverHearsTheMixerAndTheMusic)
 {
     testApp();
@@ -274,19 +313,24 @@ TEST(SdlOutput, DiskDriverHearsTheMixerAndTheMusic)
         EXPECT_TRUE(ended);
         sound.FreeWave(w);
     }
-    // ... then 400 ms of music: a 1 kHz tone, quieter.
-    std::atomic<int> rendered = 0;
-    double phase = 0;
-    setMusicSource(
-        [&](int16_t* out, int frames) {
-            for (int i = 0; i < frames; ++i, phase += 2 * M_PI * 1000 / 22050)
-                out[2 * i] = out[2 * i + 1] = rendered + i < 8820 ? int16_t(8000 * std::sin(phase)) : 0;
-            rendered += frames;
-        },
-        22050);
-    pumpUntil([&] { return rendered > 12000; });
-    setMusicSource({}, 0);
+    // ... then 400 ms of music: a 1 kHz tone, quieter, made on the music
+    // thread and never on the output's (nor on this one).
+    std::set<std::thread::id> output;
+    setOutputWatch([&](auto, auto, bool) { output.insert(std::this_thread::get_id()); });
+    auto tone = std::make_unique<Tone>();
+    const std::shared_ptr<Tone::Made> made = tone->made;
+    setMusicSource(std::move(tone));
+    pumpUntil([&] { return made->frames > 14000; });   // heard to its end: the music is made two batches ahead at most
+    setMusicSource(nullptr);
     closeAudio();
+    setOutputWatch({});
+    EXPECT_FALSE(output.empty());
+    {
+        std::lock_guard guard(made->lock);
+        ASSERT_EQ(made->threads.size(), 1u);
+        EXPECT_EQ(output.count(*made->threads.begin()), 0u);
+        EXPECT_NE(*made->threads.begin(), std::this_thread::get_id());
+    }
 
     std::string bytes = readFile(heard);
     std::vector<int16_t> samples(bytes.size() / 2);

@@ -119,6 +119,44 @@ TEST_F(Music, StopEmptyAndAMissingFile)
     EXPECT_TRUE(game.boxes.empty());
 }
 
+// Stopped, or begun again while it plays (as the title tune is after GAME
+// OVER), the music falls silent over its fade: no step larger than the
+// tune makes on its own, then nothing.
+TEST_F(Music, AStopAndARestartFadeWithoutAStep)
+{
+    const auto& music = virtualMusicCapture();
+    const auto largestStep = [&](size_t from) {
+        int step = 0;
+        for (size_t i = from + 2; i < music.size(); ++i)
+            step = std::max(step, std::abs(music[i] - music[i - 2]));
+        return step;
+    };
+    virtualClearCapture();
+    playMusic("tune.mid");
+    play(0.5);
+    const int own = largestStep(0);   // the note's, its attack included
+    const size_t stop = music.size();
+    playMusic("not");
+    play(0.1);
+    EXPECT_LE(largestStep(stop - 2), own);
+    const size_t fade = size_t(musicSampleRate * musicFadeMs / 1000) * 2;
+    EXPECT_NE(music[stop], 0);
+    for (size_t i = stop + fade; i < music.size(); ++i)
+        ASSERT_EQ(music[i], 0) << i;
+    const size_t silent = music.size();
+    play(0.1);
+    EXPECT_EQ(music.size(), silent);
+
+    playMusic("tune.mid");
+    play(0.5);
+    const size_t restart = music.size();
+    playMusic("tune.mid");
+    play(0.5);
+    EXPECT_LE(largestStep(restart - 2), own);
+    const double at = double(music.size() / 2) / musicSampleRate;
+    EXPECT_GT(rms(music, at - 0.3, at), 300);   // the tune again, from its start
+}
+
 TEST(MusicWithoutSoundfont, IsSilentAndTheGameGoesOn)
 {
     soundfontCandidates() = {"/nonexistent/sound.sf2"};
@@ -178,7 +216,7 @@ TEST(MusicWithAChosenSoundfont, ThatCannotBeLoadedIsSaidOnceAndTheMusicIsSilent)
     TestGame game;
     QCoreApplication::processEvents();
     playMusic("allto1.mid");
-    QCoreApplication::processEvents();
+    virtualDeliver();   // the soundfont is loaded on the music thread
     ASSERT_EQ(game.boxes.size(), 1u);
     EXPECT_NE(game.boxes[0].find("broken.sf2"), std::string::npos);
     EXPECT_FALSE(game.form().mid_p->playing());

@@ -2,18 +2,17 @@
 
 #include <fluidsynth.h>
 
-#include <QCoreApplication>
-#include <QTimer>
+#include <QObject>
 #include <algorithm>
-#include <cstring>
+#include <atomic>
+#include <deque>
 #include <filesystem>
-#include <mutex>
 
+#include "core/datafile.h"
 #include "core/paths.h"
 #include "core/rng.h"
-#include "mixer/audio_output.h"
-#include "mixer/wave_out.h"
 #include "core/text.h"
+#include "mixer/wave_out.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 
@@ -38,34 +37,51 @@ std::vector<std::string>& soundfontCandidates()
 
 void chooseSoundfont(const std::string& path) { chosen = path; }
 
-TMediaPlayer::TMediaPlayer() = default;
+// The synth with its soundfont: named on the event thread, loaded on the
+// music thread when the first tune begins, and kept for every tune after.
+class Soundfont {
+public:
+    Soundfont(std::string path, bool chosen, QObject* notices);
+    ~Soundfont();
+    // On the music thread: the synth, loaded on first use; null when the
+    // soundfont cannot be loaded.
+    fluid_synth_t* synth();
+    std::atomic<bool> refused{false};
 
-TMediaPlayer::~TMediaPlayer()
+private:
+    std::string path_;
+    std::string refusal_;   // the box that says it cannot be loaded; "" for none
+    QObject* notices_;
+    bool tried_ = false;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+};
+
+Soundfont::Soundfont(std::string path, bool chosen, QObject* notices) : path_(std::move(path)), notices_(notices)
 {
-    setMusicSource({}, musicSampleRate);
-    if (player_)
-        delete_fluid_player(player_);
+    if (chosen)
+        refusal_ = fill("音色ファイルを読み込めませんでした。音楽なしで続けます。\r%1"_sj, {toCp932(path_).value_or(path_)});
+}
+
+Soundfont::~Soundfont()
+{
     if (synth_)
         delete_fluid_synth(synth_);
     if (settings_)
         delete_fluid_settings(settings_);
 }
 
-bool TMediaPlayer::loadSynth()
+fluid_synth_t* Soundfont::synth()
 {
-    if (synth_ || refused_)
+    if (tried_)
         return synth_;
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, nullptr, nullptr);
-    const auto found = std::find_if(soundfontCandidates().begin(), soundfontCandidates().end(),
-                                    [](const std::string& p) { return std::filesystem::exists(p); });
-    if (chosen.empty() && found == soundfontCandidates().end())
-        return false;
-    const std::string soundfont = chosen.empty() ? *found : chosen;
+    tried_ = true;
     settings_ = new_fluid_settings();
     fluid_settings_setnum(settings_, "synth.sample-rate", musicSampleRate);
     fluid_settings_setnum(settings_, "synth.gain", musicGain);
-    // Samples are read when an instrument is first used: a fraction of the memory.
+    // Samples are read when an instrument is first chosen: a fraction of the
+    // memory. It happens here, on the music thread, before the tune's first
+    // batch is done, so before it is heard.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     // No chorus, and at most 64 voices, as the wavetable synths of the
     // game's day had: the tunes lose nothing audible, the synth half its work.
@@ -73,47 +89,80 @@ bool TMediaPlayer::loadSynth()
     fluid_settings_setint(settings_, "synth.polyphony", 64);
     fluid_settings_setstr(settings_, "player.timing-source", "sample");
     synth_ = new_fluid_synth(settings_);
-    if (!fluid_is_soundfont(soundfont.c_str()) || fluid_synth_sfload(synth_, soundfont.c_str(), 1) == FLUID_FAILED) {
+    if (!fluid_is_soundfont(path_.c_str()) || fluid_synth_sfload(synth_, path_.c_str(), 1) == FLUID_FAILED) {
         delete_fluid_synth(synth_);
-        delete_fluid_settings(settings_);
         synth_ = nullptr;
-        settings_ = nullptr;
-        if (!chosen.empty()) {
-            refused_ = true;
-            const std::string text = fill("音色ファイルを読み込めませんでした。音楽なしで続けます。\r%1"_sj,
-                                          {toCp932(soundfont).value_or(soundfont)});
-            QTimer::singleShot(0, qApp, [text] { showMessage(text); });
-        }
-        return false;
+        refused = true;
+        if (!refusal_.empty())
+            postNotice(notices_, [text = refusal_] { showMessage(text); });
     }
-    return true;
+    return synth_;
 }
 
-// On the output's thread, with the audio lock held. The music is made a
-// batch ahead of the output: through a batch the synth's voices stay in the
-// processor's caches, which spares a third of its work against making each
-// short period of the output on its own. A pass's notice is posted as the
-// output reaches the pass.
-void TMediaPlayer::render(int16_t* out, int frames)
-{
-    while (frames > 0) {
-        if (aheadAt_ == Batch) {
-            passStarts_.clear();
-            make(ahead_.data(), Batch);
-            aheadAt_ = 0;
-        }
-        const int n = std::min(frames, Batch - aheadAt_);
-        std::copy_n(ahead_.data() + 2 * aheadAt_, 2 * n, out);
-        out += 2 * n;
-        frames -= n;
-        aheadAt_ += n;
-        for (int& start : passStarts_)
-            if (start >= 0 && start <= aheadAt_) {
-                start = -1;
-                if (notify)
-                    postNotice(qApp, notify);
-            }
+// What the music thread tells the event thread of a tune.
+struct TuneState {
+    std::atomic<bool> over{false};         // it could not start, or stopped
+    std::atomic<bool> fromMemory{false};   // its second pass is kept and played again
+};
+
+namespace {
+
+// One tune, played from its file's bytes on the music thread.
+class Tune : public MusicSource {
+public:
+    Tune(Soundfont& font, std::string smf, std::shared_ptr<TuneState> state, QObject* notices,
+        std::function<void()> notify)
+        : font_(font), smf_(std::move(smf)), state_(std::move(state)), notices_(notices), notify_(std::move(notify))
+    {
     }
+    ~Tune() override;
+    bool make(int16_t* out, int frames) override;
+    void heard(uint64_t frames) override;
+
+private:
+    bool start();
+    Soundfont& font_;
+    std::string smf_;
+    std::shared_ptr<TuneState> state_;
+    QObject* notices_;
+    std::function<void()> notify_;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+    int lastTick_ = 0;
+    // The second pass of the file, kept as it was heard (up to five
+    // minutes), then played from memory (loopAt_ is the next sample).
+    static constexpr size_t MaxKept = size_t(musicSampleRate) * 2 * 300;
+    uint64_t written_ = 0;   // frames the synth has made
+    int passes_ = 0;         // times the file has begun again
+    std::vector<int16_t> pass_, loop_;
+    size_t loopAt_ = 0;
+    uint64_t made_ = 0;                // frames handed to the stream
+    std::deque<uint64_t> passStarts_;  // where the passes not yet heard begin, in those frames
+};
+
+Tune::~Tune()
+{
+    if (player_) {
+        fluid_player_stop(player_);
+        delete_fluid_player(player_);
+    }
+}
+
+// The synth is reset (every channel back to its first instrument, the last
+// tune's voices silenced at once rather than left to ring out their release
+// into this one) and plays the file's bytes, read once by Play: the player
+// parses them again at each pass, without a file.
+bool Tune::start()
+{
+    if (!(synth_ = font_.synth()))
+        return false;
+    fluid_synth_system_reset(synth_);
+    for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel)
+        fluid_synth_cc(synth_, channel, 120, 0);   // all sound off
+    player_ = new_fluid_player(synth_);
+    fluid_player_add_mem(player_, smf_.data(), smf_.size());
+    fluid_player_set_loop(player_, -1);
+    return fluid_player_play(player_) == FLUID_OK;
 }
 
 // The synth works in blocks of 64 frames and the file begins again at the
@@ -121,8 +170,12 @@ void TMediaPlayer::render(int16_t* out, int frames)
 // first pass after the first is known to the frame. That pass is kept, and
 // played again from memory from then on, without the synth's work: it
 // sounds as every later pass would, the echo of the last one's end included.
-void TMediaPlayer::make(int16_t* out, int frames)
+bool Tune::make(int16_t* out, int frames)
 {
+    if (!player_ && !start()) {
+        state_->over = true;
+        return false;
+    }
     int done = 0;
     while (done < frames && loop_.empty()) {
         const int n = std::min(frames - done, int(64 - written_ % 64));
@@ -132,10 +185,11 @@ void TMediaPlayer::make(int16_t* out, int frames)
         done += n;
         const int tick = fluid_player_get_current_tick(player_);
         if (tick < lastTick_) {   // the file began again with this block
-            passStarts_.push_back(done - n);
+            passStarts_.push_back(made_ + uint64_t(done - n));
             if (++passes_ == 2 && pass_.size() < MaxKept) {
                 loop_ = std::move(pass_);
                 loopAt_ = 0;
+                state_->fromMemory = true;
                 done -= n;   // this block is played from the kept pass, which begins alike
             }
             pass_.clear();
@@ -149,54 +203,78 @@ void TMediaPlayer::make(int16_t* out, int frames)
         out[2 * done + 1] = loop_[loopAt_ + 1];
         if ((loopAt_ += 2) == loop_.size()) {
             loopAt_ = 0;
-            passStarts_.push_back(done + 1);
+            passStarts_.push_back(made_ + uint64_t(done + 1));
         }
     }
+    made_ += uint64_t(frames);
+    if (fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING) {
+        state_->over = true;
+        return false;
+    }
+    return true;
+}
+
+// A pass is told as the output reaches it.
+void Tune::heard(uint64_t frames)
+{
+    for (; !passStarts_.empty() && passStarts_.front() <= frames; passStarts_.pop_front())
+        if (notify_)
+            postNotice(notices_, notify_);
+}
+
+} // namespace
+
+TMediaPlayer::TMediaPlayer() : notices_(new QObject) {}
+
+// The music thread lets the tune go before the synth and the notices' object do.
+TMediaPlayer::~TMediaPlayer()
+{
+    setMusicSource(nullptr);
+    waitForMusic();
+    delete notices_;
+}
+
+bool TMediaPlayer::haveSoundfont()
+{
+    if (!searched_) {
+        searched_ = true;
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, nullptr, nullptr);
+        const auto found = std::find_if(soundfontCandidates().begin(), soundfontCandidates().end(),
+                                        [](const std::string& p) { return std::filesystem::exists(p); });
+        if (!chosen.empty() || found != soundfontCandidates().end())
+            soundfont_ = std::make_unique<Soundfont>(chosen.empty() ? *found : chosen, !chosen.empty(), notices_);
+    }
+    return soundfont_ && !soundfont_->refused;
 }
 
 bool TMediaPlayer::Play()
 {
     Stop();
-    const std::string path = FileName;
-    if (!fluid_is_midifile(path.c_str()) || !loadSynth())
+    std::string smf;
+    try {
+        smf = readDataFile(FileName);
+    } catch (const EInOutError&) {
         return false;
-    std::lock_guard lock(audioLock());
-    player_ = new_fluid_player(synth_);
-    fluid_player_add(player_, path.c_str());
-    fluid_player_set_loop(player_, -1);
-    lastTick_ = 0;
-    if (fluid_player_play(player_) != FLUID_OK)
+    }
+    if (smf.compare(0, 4, "MThd") != 0 || !haveSoundfont())
         return false;
-    setMusicSource([this](int16_t* out, int frames) { render(out, frames); }, musicSampleRate);
+    tune_ = std::make_shared<TuneState>();
+    setMusicSource(std::make_unique<Tune>(*soundfont_, std::move(smf), tune_, notices_, notify));
     return true;
 }
 
 void TMediaPlayer::Stop()
 {
-    if (!player_)
+    if (!tune_)
         return;
-    std::lock_guard lock(audioLock());
-    fluid_player_stop(player_);
-    delete_fluid_player(player_);
-    player_ = nullptr;
-    fluid_synth_system_reset(synth_);
-    setMusicSource({}, musicSampleRate);   // the output mixes no music until the next tune
-    passes_ = 0;
-    pass_ = {};
-    loop_ = {};
-    aheadAt_ = Batch;   // what was made ahead is not heard
+    tune_.reset();
+    setMusicSource(nullptr);
 }
 
-bool TMediaPlayer::fromMemory() const
-{
-    std::lock_guard lock(audioLock());
-    return !loop_.empty();
-}
+bool TMediaPlayer::fromMemory() const { return tune_ && tune_->fromMemory; }
 
-bool TMediaPlayer::playing() const
-{
-    return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
-}
+bool TMediaPlayer::playing() const { return tune_ && !tune_->over; }
 
 void playMusic(const std::string& name)
 {

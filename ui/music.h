@@ -2,31 +2,34 @@
 // the program's audio output. Music fails silently: a missing file, no
 // soundfont or no sound device only means no music.
 #pragma once
-#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-// Music is synthesised at 22050 Hz: half the work of 44100 Hz for little
-// loss in these tunes. A tune that repeats is synthesised only until its
-// second pass is kept (see TMediaPlayer::render).
-constexpr int musicSampleRate = 22050;
+#include "mixer/music_stream.h"
 
-struct _fluid_hashtable_t;
-typedef struct _fluid_hashtable_t fluid_settings_t;
-typedef struct _fluid_synth_t fluid_synth_t;
-typedef struct _fluid_player_t fluid_player_t;
+class QObject;
+class Soundfont;
+struct TuneState;
 
 // The music player `mid_p`. It plays its file to the end and, at once and
 // without a gap, from its beginning again; each time the file has played
 // through, `notify` runs on the event thread.
+//
+// The synth works on the output's music thread (music_stream.h), ahead of
+// what is heard: the soundfont is loaded there when the first tune begins,
+// and each tune's file is read once, by Play. A tune that repeats is
+// synthesised only until its second pass is kept (see Tune::make).
 class TMediaPlayer {
 public:
     TMediaPlayer();
     ~TMediaPlayer();
     std::string FileName;
-    // Opens FileName and plays it from its start; false when it cannot.
+    // Reads FileName and plays it from its start, what played before fading
+    // out; false when it cannot.
     bool Play();
+    // Fades the music out.
     void Stop();
     bool playing() const;
     // True once the file's second pass is kept and played from memory.
@@ -34,28 +37,11 @@ public:
     std::function<void()> notify;
 
 private:
-    bool loadSynth();
-    void render(int16_t* out, int frames);
-    void make(int16_t* out, int frames);
-    fluid_settings_t* settings_ = nullptr;
-    fluid_synth_t* synth_ = nullptr;
-    fluid_player_t* player_ = nullptr;
-    int lastTick_ = 0;
-    // The second pass of the file, kept as it was heard (up to five
-    // minutes), then played from memory (loopAt_ is the next sample);
-    // freed when the music stops.
-    static constexpr size_t MaxKept = size_t(musicSampleRate) * 2 * 300;
-    uint64_t written_ = 0;   // frames the synth has made
-    int passes_ = 0;         // times the file has begun again
-    std::vector<int16_t> pass_, loop_;
-    size_t loopAt_ = 0;
-    // The music made ahead of the output (aheadAt_ frames of it handed out),
-    // and where passes begin in it (-1 once told).
-    static constexpr int Batch = 2048;   // 93 ms
-    std::vector<int16_t> ahead_ = std::vector<int16_t>(2 * Batch);
-    int aheadAt_ = Batch;
-    std::vector<int> passStarts_;
-    bool refused_ = false;   // the chosen soundfont could not be loaded
+    bool haveSoundfont();
+    std::unique_ptr<Soundfont> soundfont_;
+    bool searched_ = false;             // for the soundfont, once
+    std::shared_ptr<TuneState> tune_;   // the tune last played, as the music thread tells of it
+    QObject* notices_;                  // the passes' notices go to it; those still queued die with it
 };
 
 // "not" stops the music, an empty name keeps it, any other name plays
