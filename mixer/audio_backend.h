@@ -26,6 +26,13 @@ void renderMusic(int16_t* out, int frames);
 int waveVolume();
 int musicVolume();
 void applyVolume(void* samples, size_t bytes, int bitsPerSample, int percent);
+// Adds `music`, scaled by `percent`, into `out` (both signed 16-bit). Up to
+// MixKnee the sum is exact; above it, it bends towards full scale and never
+// reaches it, so that music and effects together cannot clip. The loudest
+// tune peaks at 22408 (-3.3 dBFS) and the loudest cue at 15616 (-6.4 dBFS):
+// each alone plays exactly as made, and the two together (38024) bend.
+constexpr int MixKnee = 24576;   // -2.5 dBFS
+void mixMusic(int16_t* out, const int16_t* music, size_t samples, int percent);
 // Tells the output's watch (audio_output.h) of a period played.
 void watchOutput(std::chrono::steady_clock::time_point begin, bool music);
 

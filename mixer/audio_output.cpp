@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <mutex>
 
 #include "mixer/audio_backend.h"
@@ -98,5 +99,17 @@ void applyVolume(void* samples, size_t bytes, int bitsPerSample, int percent)
     } else {
         for (int16_t *p = static_cast<int16_t*>(samples), *end = p + bytes / 2; p < end; ++p)
             *p = int16_t(*p * percent / 100);
+    }
+}
+
+void mixMusic(int16_t* out, const int16_t* music, size_t samples, int percent)
+{
+    constexpr double room = 32767 - MixKnee;
+    for (size_t i = 0; i < samples; ++i) {
+        const int sum = out[i] + music[i] * percent / 100;
+        if (std::abs(sum) <= MixKnee)
+            out[i] = int16_t(sum);
+        else
+            out[i] = int16_t(std::copysign(MixKnee + room * std::tanh((std::abs(sum) - MixKnee) / room), sum));
     }
 }

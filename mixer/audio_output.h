@@ -37,5 +37,6 @@ void setOutputWatch(OutputWatch watch);
 
 // The player's volumes, in per cent (0 to 100), applied where the output
 // sums its streams: the wave stream's and the music's. At 100 a stream
-// plays exactly as rendered.
+// plays exactly as rendered; where the two meet, their sum is bent softly
+// below full scale instead of clipping (mixMusic, audio_backend.h).
 void setOutputVolumes(int wavePercent, int musicPercent);

@@ -145,7 +145,8 @@ void SdlBackend::fill(Uint8* out, int len)
             SDL_AudioStreamClear(wave_);   // nothing left over for the next device
     }
     if (music)
-        SDL_MixAudioFormat(out, musicOut_.data(), spec_.format, Uint32(len), musicVolume() * SDL_MIX_MAXVOLUME / 100);
+        mixMusic(reinterpret_cast<int16_t*>(out), reinterpret_cast<const int16_t*>(musicOut_.data()),
+            size_t(len) / 2, musicVolume());
     watchOutput(begin, music);
 }
 

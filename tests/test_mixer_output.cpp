@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "core/paths.h"
+#include "mixer/audio_backend.h"
 #include "mixer/audio_output.h"
 #include "mixer/sound_mixer.h"
 #include "mixer/virtual_audio.h"
@@ -348,6 +349,33 @@ TEST(SdlOutput, DiskDriverHearsTheMixerAndTheMusic)
     for (size_t i = 0; i + 1 < samples.size(); i += 2)
         mono = mono && samples[i] == samples[i + 1];
     EXPECT_TRUE(mono);
+}
+
+// Where music and effects meet, the sum is exact up to the knee and bends
+// below full scale past it: whatever the effects and the music carry at
+// 100 % (the loudest cue and the loudest tune are well inside), their sum
+// never reaches full scale, and the music alone plays as it was made.
+TEST(Headroom, MusicAndEffectsTogetherNeverReachFullScale)
+{
+    for (int effects = -32768; effects <= 32512; effects += 256) {   // the wave stream's 8-bit samples, widened
+        int last = -32768;
+        for (int music = -32768; music <= 32767; music += 7) {
+            int16_t out = int16_t(effects);
+            const int16_t in = int16_t(music);
+            mixMusic(&out, &in, 1, 100);
+            ASSERT_GT(out, -32767) << effects << " + " << music;
+            ASSERT_LT(out, 32767) << effects << " + " << music;
+            ASSERT_GE(out, last) << effects << " + " << music;   // louder in, never quieter out
+            if (std::abs(effects + music) <= MixKnee) {
+                ASSERT_EQ(out, effects + music);
+            }
+            last = out;
+        }
+    }
+    int16_t out = 0;
+    const int16_t loud = 20000;
+    mixMusic(&out, &loud, 1, 50);
+    EXPECT_EQ(out, 10000);
 }
 
 } // namespace
