@@ -1,5 +1,7 @@
 #include "mixer/music_stream.h"
 
+#include <pthread.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -55,6 +57,7 @@ MusicStats MusicStream::stats()
 // has been heard, and keeps the ring full of it.
 void MusicStream::run()
 {
+    pthread_setname_np(pthread_self(), "miruhe-music");
     std::unique_ptr<MusicSource> source;
     uint32_t tune = 0;
     uint64_t from = 0;   // the source's first frame in the stream

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <deque>
 #include <filesystem>
+#include <set>
 
 #include "core/datafile.h"
 #include "core/paths.h"
@@ -46,6 +47,7 @@ public:
     // On the music thread: the synth, loaded on first use; null when the
     // soundfont cannot be loaded.
     fluid_synth_t* synth();
+    int id() const { return id_; }
     std::atomic<bool> refused{false};
 
 private:
@@ -55,6 +57,7 @@ private:
     bool tried_ = false;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
+    int id_ = FLUID_FAILED;
 };
 
 Soundfont::Soundfont(std::string path, bool chosen, QObject* notices) : path_(std::move(path)), notices_(notices)
@@ -79,9 +82,8 @@ fluid_synth_t* Soundfont::synth()
     settings_ = new_fluid_settings();
     fluid_settings_setnum(settings_, "synth.sample-rate", musicSampleRate);
     fluid_settings_setnum(settings_, "synth.gain", musicGain);
-    // Samples are read when an instrument is first chosen: a fraction of the
-    // memory. It happens here, on the music thread, before the tune's first
-    // batch is done, so before it is heard.
+    // Only the samples of the instruments in use are read: a fraction of the
+    // memory. Each tune has its own read before it is heard (Tune::start).
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     // No chorus, and at most 64 voices, as the wavetable synths of the
     // game's day had: the tunes lose nothing audible, the synth half its work.
@@ -89,7 +91,7 @@ fluid_synth_t* Soundfont::synth()
     fluid_settings_setint(settings_, "synth.polyphony", 64);
     fluid_settings_setstr(settings_, "player.timing-source", "sample");
     synth_ = new_fluid_synth(settings_);
-    if (!fluid_is_soundfont(path_.c_str()) || fluid_synth_sfload(synth_, path_.c_str(), 1) == FLUID_FAILED) {
+    if (!fluid_is_soundfont(path_.c_str()) || (id_ = fluid_synth_sfload(synth_, path_.c_str(), 1)) == FLUID_FAILED) {
         delete_fluid_synth(synth_);
         synth_ = nullptr;
         refused = true;
@@ -107,6 +109,53 @@ struct TuneState {
 
 namespace {
 
+// The instruments (bank, program) a standard MIDI file chooses, each
+// channel's first one included. What cannot be read ends the search.
+std::set<std::pair<int, int>> instruments(const std::string& smf)
+{
+    auto byte = [&](size_t i) { return i < smf.size() ? unsigned(uint8_t(smf[i])) : 0u; };
+    auto be32 = [&](size_t i) { return byte(i) << 24 | byte(i + 1) << 16 | byte(i + 2) << 8 | byte(i + 3); };
+    constexpr int Drums = 9;   // its instruments are the drum kits, in bank 128
+    int bank[16] = {};
+    std::set<std::pair<int, int>> chosen = {{0, 0}, {128, 0}};
+    for (size_t at = 8 + size_t(be32(4)); at + 8 <= smf.size() && smf.compare(at, 4, "MTrk") == 0;) {
+        const size_t end = std::min<size_t>(at + 8 + be32(at + 4), smf.size());
+        size_t i = at + 8;
+        unsigned status = 0;
+        auto varLen = [&] {   // four bytes at most
+            size_t v = 0;
+            for (int n = 0; n < 4; ++n) {
+                v = v << 7 | (byte(i) & 0x7f);
+                if (!(byte(i++) & 0x80))
+                    break;
+            }
+            return v;
+        };
+        while (i < end) {
+            varLen();
+            if (byte(i) & 0x80)
+                status = byte(i++);
+            const unsigned kind = status & 0xf0, channel = status & 0x0f;
+            if (status == 0xff) {
+                ++i;
+                i += varLen();
+            } else if (status == 0xf0 || status == 0xf7) {
+                i += varLen();
+            } else if (kind == 0xb0 && byte(i) == 0) {   // bank select
+                bank[channel] = int(byte(i + 1));
+                i += 2;
+            } else if (kind == 0xc0) {
+                chosen.insert({channel == Drums ? 128 : bank[channel], int(byte(i))});
+                i += 1;
+            } else {
+                i += kind == 0xd0 ? 1 : 2;
+            }
+        }
+        at = end;
+    }
+    return chosen;
+}
+
 // One tune, played from its file's bytes on the music thread.
 class Tune : public MusicSource {
 public:
@@ -123,6 +172,7 @@ private:
     bool start();
     Soundfont& font_;
     std::string smf_;
+    std::set<std::pair<int, int>> pinned_;   // the instruments whose samples it keeps read
     std::shared_ptr<TuneState> state_;
     QObject* notices_;
     std::function<void()> notify_;
@@ -146,12 +196,16 @@ Tune::~Tune()
         fluid_player_stop(player_);
         delete_fluid_player(player_);
     }
+    for (const auto& [bank, program] : pinned_)
+        fluid_synth_unpin_preset(synth_, font_.id(), bank, program);
 }
 
 // The synth is reset (every channel back to its first instrument, the last
 // tune's voices silenced at once rather than left to ring out their release
-// into this one) and plays the file's bytes, read once by Play: the player
-// parses them again at each pass, without a file.
+// into this one). The samples of every instrument the tune chooses are read
+// now, before its first batch is done, and kept while it plays: none is read
+// in its middle, nor again at each pass. It plays the file's bytes, read
+// once by Play: the player parses them again at each pass, without a file.
 bool Tune::start()
 {
     if (!(synth_ = font_.synth()))
@@ -159,6 +213,9 @@ bool Tune::start()
     fluid_synth_system_reset(synth_);
     for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel)
         fluid_synth_cc(synth_, channel, 120, 0);   // all sound off
+    for (const auto& [bank, program] : instruments(smf_))
+        if (fluid_synth_pin_preset(synth_, font_.id(), bank, program) == FLUID_OK)
+            pinned_.insert({bank, program});
     player_ = new_fluid_player(synth_);
     fluid_player_add_mem(player_, smf_.data(), smf_.size());
     fluid_player_set_loop(player_, -1);
