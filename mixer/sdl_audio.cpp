@@ -39,7 +39,7 @@ private:
     SDL_AudioStream* wave_ = nullptr;
     WaveFormat waveFormat_;
     SDL_AudioStream* music_ = nullptr;
-    bool musicHeard_ = false;
+    bool musicSounds_ = false;   // the converter still gives music
     std::vector<Uint8> source_ = std::vector<Uint8>(1 << 16);
     std::vector<Uint8> musicOut_;
 };
@@ -121,17 +121,20 @@ void SdlBackend::pull(SDL_AudioStream* stream, Uint8* out, int len, int frameByt
     std::memset(out + got, spec_.silence, size_t(len - got));
 }
 
-// The music first, without the lock: its stream is this thread's own.
+// The music first, without the lock: its stream is this thread's own. The
+// converter holds back what it was last given (its resampler looks 23 ms
+// ahead), the end of a fade too: once the music has faded out, it is fed
+// silence until what it gives is silent, and only then mixed no more.
 void SdlBackend::fill(Uint8* out, int len)
 {
     const auto begin = std::chrono::steady_clock::now();
-    const bool music = musicLive();
-    if (music)
+    const bool live = musicLive();
+    const bool music = live || musicSounds_;
+    if (music) {
         pull(music_, musicOut_.data(), len, 4, musicSampleRate,
             [](Uint8* buffer, int bytes) { renderMusic(reinterpret_cast<int16_t*>(buffer), bytes / 4); });
-    else if (musicHeard_)
-        SDL_AudioStreamClear(music_);
-    musicHeard_ = music;
+        musicSounds_ = live || std::any_of(musicOut_.begin(), musicOut_.end(), [](Uint8 b) { return b != 0; });
+    }
 
     std::lock_guard guard(audioLock());
     WaveOut* device = openWaveOut();
