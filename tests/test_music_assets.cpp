@@ -3,6 +3,8 @@
 // lasts up to its very end, so that looping it leaves no gap.
 #include "support/app.h"
 
+#include "core/midi_file.h"
+
 #include <fluidsynth.h>
 #include <gtest/gtest.h>
 
@@ -164,6 +166,59 @@ TEST_P(Tune, PlaysAMinuteOfSoundUpToItsEnd)
     const auto tail = std::find_if(levels.rbegin(), levels.rend(), isHeard) - levels.rbegin();
     EXPECT_LE((lead + tail) * kWindow, 0.5) << "silent seam: " << lead * kWindow << " s at the start, "
                                             << tail * kWindow << " s at the end";
+}
+
+// Every instrument FluidSynth chooses from the game's soundfont while it
+// plays a tune is one the game finds in the tune's file first, to read its
+// samples before the tune is heard (a synth of one voice, reading only the
+// samples it plays, is enough to follow the choices).
+TEST_P(Tune, ChoosesOnlyInstrumentsTheGameFindsInItsFile)
+{
+    const std::string midi = (kBuilt / (GetParam() + ".mid")).string();
+    const std::string smf = readFile(midi);
+    ASSERT_FALSE(smf.empty());
+    fluid_settings_t *settings = new_fluid_settings();
+    fluid_settings_setint(settings, "synth.polyphony", 1);
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(settings, "synth.reverb.active", 0);
+    fluid_settings_setint(settings, "synth.chorus.active", 0);
+    fluid_settings_setstr(settings, "player.timing-source", "sample");
+    struct Choices {
+        fluid_synth_t *synth;
+        std::set<std::pair<int, int>> chosen;
+    } choices{new_fluid_synth(settings), {}};
+    fluid_player_t *player = new_fluid_player(choices.synth);
+    fluid_player_set_playback_callback(
+        player,
+        [](void *data, fluid_midi_event_t *event) {
+            auto &c = *static_cast<Choices *>(data);
+            const int handled = fluid_synth_handle_midi_event(c.synth, event);
+            int font = 0, bank = 0, program = 0;
+            const int channel = fluid_midi_event_get_channel(event);
+            if (fluid_midi_event_get_type(event) == 0xc0
+                && fluid_synth_get_program(c.synth, channel, &font, &bank, &program) == FLUID_OK)
+                c.chosen.insert({bank, program});
+            return handled;
+        },
+        &choices);
+    ASSERT_NE(fluid_synth_sfload(choices.synth, "/usr/share/sounds/sf2/default-GM.sf2", 1), FLUID_FAILED);
+    ASSERT_EQ(fluid_player_add(player, midi.c_str()), FLUID_OK);
+    ASSERT_EQ(fluid_player_play(player), FLUID_OK);
+    std::vector<float> left(4096), right(4096);
+    while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING
+           && fluid_player_get_current_tick(player) < std::max(1, fluid_player_get_total_ticks(player)))
+        fluid_synth_write_float(choices.synth, 4096, left.data(), 0, 1, right.data(), 0, 1);
+    delete_fluid_player(player);
+    delete_fluid_synth(choices.synth);
+    delete_fluid_settings(settings);
+
+    const std::set<std::pair<int, int>> found = midiInstruments(smf);
+    EXPECT_GE(choices.chosen.size(), 3u);
+    for (const auto &instrument : choices.chosen)
+        EXPECT_TRUE(found.count(instrument)) << "bank " << instrument.first << ", program " << instrument.second;
+    // A file cut short gives what was found before the cut.
+    const std::set<std::pair<int, int>> cut = midiInstruments(smf.substr(0, smf.size() / 2));
+    EXPECT_TRUE(std::includes(found.begin(), found.end(), cut.begin(), cut.end()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Music, Tune, ::testing::ValuesIn(tunes()),

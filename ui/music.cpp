@@ -10,6 +10,7 @@
 #include <set>
 
 #include "core/datafile.h"
+#include "core/midi_file.h"
 #include "core/paths.h"
 #include "core/rng.h"
 #include "core/text.h"
@@ -109,53 +110,6 @@ struct TuneState {
 
 namespace {
 
-// The instruments (bank, program) a standard MIDI file chooses, each
-// channel's first one included. What cannot be read ends the search.
-std::set<std::pair<int, int>> instruments(const std::string& smf)
-{
-    auto byte = [&](size_t i) { return i < smf.size() ? unsigned(uint8_t(smf[i])) : 0u; };
-    auto be32 = [&](size_t i) { return byte(i) << 24 | byte(i + 1) << 16 | byte(i + 2) << 8 | byte(i + 3); };
-    constexpr int Drums = 9;   // its instruments are the drum kits, in bank 128
-    int bank[16] = {};
-    std::set<std::pair<int, int>> chosen = {{0, 0}, {128, 0}};
-    for (size_t at = 8 + size_t(be32(4)); at + 8 <= smf.size() && smf.compare(at, 4, "MTrk") == 0;) {
-        const size_t end = std::min<size_t>(at + 8 + be32(at + 4), smf.size());
-        size_t i = at + 8;
-        unsigned status = 0;
-        auto varLen = [&] {   // four bytes at most
-            size_t v = 0;
-            for (int n = 0; n < 4; ++n) {
-                v = v << 7 | (byte(i) & 0x7f);
-                if (!(byte(i++) & 0x80))
-                    break;
-            }
-            return v;
-        };
-        while (i < end) {
-            varLen();
-            if (byte(i) & 0x80)
-                status = byte(i++);
-            const unsigned kind = status & 0xf0, channel = status & 0x0f;
-            if (status == 0xff) {
-                ++i;
-                i += varLen();
-            } else if (status == 0xf0 || status == 0xf7) {
-                i += varLen();
-            } else if (kind == 0xb0 && byte(i) == 0) {   // bank select
-                bank[channel] = int(byte(i + 1));
-                i += 2;
-            } else if (kind == 0xc0) {
-                chosen.insert({channel == Drums ? 128 : bank[channel], int(byte(i))});
-                i += 1;
-            } else {
-                i += kind == 0xd0 ? 1 : 2;
-            }
-        }
-        at = end;
-    }
-    return chosen;
-}
-
 // One tune, played from its file's bytes on the music thread.
 class Tune : public MusicSource {
 public:
@@ -213,7 +167,7 @@ bool Tune::start()
     fluid_synth_system_reset(synth_);
     for (int channel = 0; channel < fluid_synth_count_midi_channels(synth_); ++channel)
         fluid_synth_cc(synth_, channel, 120, 0);   // all sound off
-    for (const auto& [bank, program] : instruments(smf_))
+    for (const auto& [bank, program] : midiInstruments(smf_))
         if (fluid_synth_pin_preset(synth_, font_.id(), bank, program) == FLUID_OK)
             pinned_.insert({bank, program});
     player_ = new_fluid_player(synth_);

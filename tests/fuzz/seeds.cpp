@@ -4,6 +4,7 @@
 //   seeds datafile <dir> <my.dat> <item.dat> <map.dat>  the three data files
 //   seeds riff     <dir> <wave>...                     the game's sound effects
 //   seeds ini      <dir>                               a MIXER.INI
+//   seeds midi     <dir> <tune>...                     the game's tunes
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -82,7 +83,7 @@ void saveSeeds(const fs::path& dir, const std::string& save)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: seeds save|datafile|riff|ini <dir> <file>...\n");
+        std::fprintf(stderr, "usage: seeds save|datafile|riff|ini|midi <dir> <file>...\n");
         return 2;
     }
     const std::string kind = argv[1];
@@ -102,6 +103,9 @@ int main(int argc, char** argv)
             // The first byte picks the output format; each wave gets another.
             for (int i = 3; i < argc; ++i)
                 writeSeed(dir, fs::path(argv[i]).stem().string(), std::string(1, char(i % 6)) + readBytes(argv[i]));
+        } else if (kind == "midi") {
+            for (int i = 3; i < argc; ++i)
+                writeSeed(dir, fs::path(argv[i]).stem().string(), readBytes(argv[i]));
         } else if (kind == "ini" && argc == 3) {
             writeSeed(dir, "MIXER.INI",
                       "; settings of the realtime mixer\r\n[general]\r\nWaveOutDevice=0\r\n\r\n[default]\r\n"
