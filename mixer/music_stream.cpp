@@ -148,8 +148,9 @@ void MusicStream::render(int16_t* out, int frames)
             if (fade_ >= 0) {   // the tune's frames end within its fade
                 audible_ = false;
                 fade_ = -1;
-            } else
+            } else {
                 short_ += uint64_t(frames - done);
+            }
             break;
         }
         int n = int(std::min<uint64_t>({uint64_t(frames - done), musicBatch - at % musicBatch, made - at}));
