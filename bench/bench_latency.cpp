@@ -289,14 +289,15 @@ void run(const char* output)
         idle, busy, spread, static_cast<long long>(m.gaps()), seconds, output);
 
     MixLock lock(audioLock());
-    double longest = 0, sum = 0;
+    double longest = 0, sum = 0, apart = 0;
     size_t n = 0;
-    for (const Period& p : m.periods)
-        if (p.music) {
+    for (size_t i = 0; i < m.periods.size(); ++i)
+        if (const Period& p = m.periods[i]; p.music) {
             const double ms = msSince(p.begin, p.end);
             longest = std::max(longest, ms);
             sum += ms;
             ++n;
+            apart = std::max(apart, i ? msSince(m.periods[i - 1].end, p.end) : 0.0);
         }
     // The period: the wave stream a period hands over, in time; against the
     // time the periods took, how much faster than real time the output played.
@@ -312,10 +313,11 @@ void run(const char* output)
     const MusicStats music = musicStats();
     std::printf("callback: longest %.2f ms, mean %.3f ms over %zu callbacks with the music live (period %.1f ms) %s\n",
         longest, n ? sum / double(n) : 0.0, n, played / double(std::max<size_t>(last - first, 1)), output);
-    std::printf("  %s: plays %.1f %% faster than real time; the tune heard %.0f ms after the window opened; "
+    std::printf("  %s: plays %.1f %% faster than real time, its periods ending %.1f ms apart at most; "
+                "the tune heard %.0f ms after the window opened; "
                 "music thread: a tune's first batch in %.1f ms at most (soundfont from disk), a later one in %.1f ms "
                 "(each is %.1f ms of music), %llu frames short\n",
-        output, 100 * (played / msSince(m.periods[first].end, m.periods[last].end) - 1), tuneMs,
+        output, 100 * (played / msSince(m.periods[first].end, m.periods[last].end) - 1), apart, tuneMs,
         music.longestFirstMs, music.longestBatchMs, 1000.0 * musicBatch / musicSampleRate,
         static_cast<unsigned long long>(music.framesShort));
     std::fflush(stdout);
