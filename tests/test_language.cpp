@@ -131,7 +131,8 @@ TEST_F(English, EveryTextFitsWhereItIsShown)
         } else if (e.file == "assets/dat/map.txt" || code.contains("hover(")) {
             rowsFit(f.map_l, 2, "%1,要:死のEnrgy %2");
         } else if (e.context != "miruhe" || QRegularExpression("showMessage\\(|askYesNo\\(|Error\\(|fail\\(|problem =|usage").match(code).hasMatch()
-                   || e.file == "ui/help.cpp" || e.file == "app/main.cpp" || e.file == "ui/form1.cpp" || e.file == "ui/status.cpp") {
+                   || e.file == "ui/help.cpp" || e.file == "app/main.cpp" || e.file == "ui/form1.cpp" || e.file == "ui/status.cpp"
+                   || (e.file.startsWith("core/") && e.file != "core/ranking.cpp")) {
             continue;   // a box grows with its text; the window's own words are measured in place below
         } else if (e.file == "story/cast.cpp" || code.contains("Cast ") || code.contains("stand(")) {
             rowsFit(f.state_l3, 7);

@@ -144,7 +144,7 @@ void newGame()
     my.deathEnergy = 100;
     my.soulSword = my.soulArmor = my.memory = my.consciousness = 0;
     my.maxSoul = 10;
-    saveGame();
+    saveGameOrReport();   // where saves cannot be written, the run is played unsaved
     showMessage("初期化してしまったよ"_sj);
     static const int maxSoulChange[4] = {5, 0, -2, -2};
     my.maxSoul += maxSoulChange[my.difficulty];

@@ -219,6 +219,11 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>my.dat could not be read, so the save was called off</translation>
         </message>
         <message>
+            <location filename="../../core/settings.cpp" line="53"/>
+            <source>設定ファイルを読み書きできないので、設定はこの回だけ覚えておきます。&#xd;%1</source>
+            <translation>The settings file cannot be read or written, so the settings are kept for this run only.&#xd;%1</translation>
+        </message>
+        <message>
             <location filename="../../core/state.cpp" line="54"/>
             <source>番号 %1 のデータはありません</source>
             <translation>There is no data for number %1</translation>
@@ -239,244 +244,260 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>Bitmap image is not valid</translation>
         </message>
         <message>
-            <location filename="../../ui/dialogs.cpp" line="25"/>
+            <location filename="../../ui/dialogs.cpp" line="27"/>
             <source>確認</source>
             <translation>Confirm</translation>
         </message>
         <message>
-            <location filename="../../ui/dialogs.cpp" line="25"/>
+            <location filename="../../ui/dialogs.cpp" line="27"/>
             <source>Ｋ．Ｔ．</source>
             <translation>K.T.</translation>
         </message>
         <message>
-            <location filename="../../ui/dialogs.cpp" line="31"/>
+            <location filename="../../ui/dialogs.cpp" line="40"/>
             <source>はい(&amp;Y)</source>
             <translation>&amp;Yes</translation>
         </message>
         <message>
-            <location filename="../../ui/dialogs.cpp" line="32"/>
+            <location filename="../../ui/dialogs.cpp" line="41"/>
             <source>いいえ(&amp;N)</source>
             <translation>&amp;No</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="306"/>
+            <location filename="../../ui/form1.cpp" line="315"/>
+            <source>音を出せないので、音なしで続けます。&#xd;%1&#xd;(%2)</source>
+            <translation>Sound cannot start, so the game goes on without it.&#xd;%1&#xd;(%2)</translation>
+        </message>
+        <message>
+            <location filename="../../ui/form1.cpp" line="323"/>
             <source>ｶﾙﾏ &gt;</source>
             <translation>Karma        &gt;</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="307"/>
+            <location filename="../../ui/form1.cpp" line="324"/>
+            <source>♪×</source>
+            <translation>♪×</translation>
+        </message>
+        <message>
+            <location filename="../../ui/form1.cpp" line="325"/>
+            <location filename="../../ui/volume.cpp" line="86"/>
+            <source>消音</source>
+            <translation>Muted</translation>
+        </message>
+        <message>
+            <location filename="../../ui/form1.cpp" line="326"/>
             <source>きめた</source>
             <translation>Done</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="308"/>
+            <location filename="../../ui/form1.cpp" line="327"/>
             <source>ＹＥＳ</source>
             <translation>YES</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="309"/>
+            <location filename="../../ui/form1.cpp" line="328"/>
             <source>ＮＯ</source>
             <translation>NO</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="310"/>
+            <location filename="../../ui/form1.cpp" line="329"/>
             <source>魂の剣 +1</source>
             <translation>Soul Sword +1</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="311"/>
+            <location filename="../../ui/form1.cpp" line="330"/>
             <source>魂の鎧 +1</source>
             <translation>Soul Armor +1</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="312"/>
+            <location filename="../../ui/form1.cpp" line="331"/>
             <source>魂の大きさ +3</source>
             <translation>Max Soul +3</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="313"/>
+            <location filename="../../ui/form1.cpp" line="332"/>
             <source>個体ｽｺｱ化+約400</source>
             <translation>Score +about 400</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="314"/>
+            <location filename="../../ui/form1.cpp" line="333"/>
             <source>死のｴﾈﾙｷﾞｰへ変換+100</source>
             <translation>To Death Energy +100</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="315"/>
+            <location filename="../../ui/form1.cpp" line="334"/>
             <source>買う</source>
             <translation>Buy</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="317"/>
+            <location filename="../../ui/form1.cpp" line="336"/>
             <location filename="../../assets/dat/map.txt" line="1"/>
             <source>審判の門</source>
             <translation>Doomgate</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="318"/>
+            <location filename="../../ui/form1.cpp" line="337"/>
             <location filename="../../assets/dat/map.txt" line="13"/>
             <source>シキハキ街</source>
             <translation>Shikihaki</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="319"/>
+            <location filename="../../ui/form1.cpp" line="338"/>
             <location filename="../../assets/dat/map.txt" line="9"/>
             <source>エメラルダ門</source>
             <translation>Jadegate</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="320"/>
+            <location filename="../../ui/form1.cpp" line="339"/>
             <location filename="../../assets/dat/map.txt" line="5"/>
             <source>試練城</source>
             <translation>Trial Castle</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="321"/>
+            <location filename="../../ui/form1.cpp" line="340"/>
             <location filename="../../assets/dat/map.txt" line="17"/>
             <source>紫原っぱ</source>
             <translation>Violet Field</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="322"/>
+            <location filename="../../ui/form1.cpp" line="341"/>
             <location filename="../../assets/dat/map.txt" line="21"/>
             <source>塔</source>
             <translation>The Tower</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="323"/>
+            <location filename="../../ui/form1.cpp" line="342"/>
             <location filename="../../assets/dat/map.txt" line="25"/>
             <source>魔王城の蜃気楼</source>
             <translation>Mirage Castle</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="324"/>
+            <location filename="../../ui/form1.cpp" line="343"/>
             <location filename="../../assets/dat/map.txt" line="29"/>
             <source>天界天秤の門柱</source>
             <translation>Sky Scales</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="325"/>
+            <location filename="../../ui/form1.cpp" line="344"/>
             <source>セーブ(死E:50∽)</source>
             <translation>Save (50∽)</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="326"/>
+            <location filename="../../ui/form1.cpp" line="345"/>
             <source>ぬらもせーぶ</source>
             <translation>Nuramo Save</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="327"/>
+            <location filename="../../ui/form1.cpp" line="346"/>
             <source>死E:20(金:5枚)</source>
             <translation>20∽ for 5 gold</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="328"/>
+            <location filename="../../ui/form1.cpp" line="347"/>
             <location filename="../../assets/dat/map.txt" line="33"/>
             <source>うさくまちゃん</source>
             <translation>Bunbear</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="329"/>
+            <location filename="../../ui/form1.cpp" line="348"/>
             <location filename="../../assets/dat/map.txt" line="37"/>
             <source>管理者達の間</source>
             <translation>High Hall</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="330"/>
+            <location filename="../../ui/form1.cpp" line="349"/>
             <location filename="../../assets/dat/map.txt" line="49"/>
             <source>小屋</source>
             <translation>Hut</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="331"/>
+            <location filename="../../ui/form1.cpp" line="350"/>
             <location filename="../../assets/dat/map.txt" line="53"/>
             <source>洞穴</source>
             <translation>Cave</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="332"/>
+            <location filename="../../ui/form1.cpp" line="351"/>
             <location filename="../../title/title_screen.cpp" line="33"/>
             <source>ミルヘ</source>
             <translation>Miruhe</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="337"/>
+            <location filename="../../ui/form1.cpp" line="356"/>
             <location filename="../../title/title_screen.cpp" line="59"/>
             <source>くいるもす</source>
             <translation>Kuirumosu</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="338"/>
+            <location filename="../../ui/form1.cpp" line="357"/>
             <source>ランキング</source>
             <translation>Ranking</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="339"/>
+            <location filename="../../ui/form1.cpp" line="358"/>
             <source>なんいどせんたく</source>
             <translation>Choose difficulty</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="341"/>
+            <location filename="../../ui/form1.cpp" line="360"/>
             <source>CLEAR☆</source>
             <translation>CLEAR☆</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="342"/>
-            <location filename="../../ui/form1.cpp" line="348"/>
+            <location filename="../../ui/form1.cpp" line="361"/>
+            <location filename="../../ui/form1.cpp" line="367"/>
             <source>&lt;&lt;戻る</source>
             <translation>&lt;&lt;Back</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="343"/>
+            <location filename="../../ui/form1.cpp" line="362"/>
             <source>ミルヘ　　作・プログラム：くいるもす</source>
             <translation>Miruhe    Story &amp; program: Kuirumosu</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="344"/>
+            <location filename="../../ui/form1.cpp" line="363"/>
             <source>絵・曲・効果音：くいるもす</source>
             <translation>Art, music &amp; sounds: Kuirumosu</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="345"/>
+            <location filename="../../ui/form1.cpp" line="364"/>
             <source>テストプレイ：ためしに歩いてくれた魂たち</source>
             <translation>Testing: the souls who walked it first</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="346"/>
+            <location filename="../../ui/form1.cpp" line="365"/>
             <source>さいごまで歩いてくれたあなたへ。ありがとう！</source>
             <translation>To you, who walked to the very end: thank you!</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="347"/>
+            <location filename="../../ui/form1.cpp" line="366"/>
             <source>&lt;&lt;きいちゃう！！</source>
             <translation>&lt;&lt;Listen!!</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="349"/>
+            <location filename="../../ui/form1.cpp" line="368"/>
             <source>曲説明</source>
             <translation>About the tune</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="350"/>
+            <location filename="../../ui/form1.cpp" line="369"/>
             <source>アイテム図鑑　アイテムナンバー&gt;&gt;</source>
             <translation>Item Encyclopedia  No.&gt;&gt;</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="351"/>
+            <location filename="../../ui/form1.cpp" line="370"/>
             <source>説明</source>
             <translation>Description</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="352"/>
+            <location filename="../../ui/form1.cpp" line="371"/>
             <source>全初期化</source>
             <translation>Reset All</translation>
         </message>
         <message>
             <location filename="../../ui/help.cpp" line="9"/>
-            <source>【キー】&#xd;Space・Enter　つぎへ（クリックと同じ）&#xd;W あるく　B たたかう・しらべる　J ジャンプ&#xd;I アイテムをつかう・うる&#xd;Y ＹＥＳ　N・Esc ＮＯ&#xd;1～5 成長をえらぶ（上の段の左から順に）&#xd;名前は打ちこんで、Enter で「きめた」&#xd;] [ 曲の音量　} { 効果音の音量　M 消音&#xd;Ctrl と ＋ － 0 画面の大きさ　F11 全画面&#xd;F1 このせつめい　L 言葉の切りかえ（タイトルで）&#xd;ワールドマップ、タイトル、お店、アイテムえらびはマウスでどうぞ。&#xd;&#xd;【∽　死のエネルギー】&#xd;君がこの世界にいられるのは、∽があるから。&#xd;一歩あるくたびに少しずつ減って、エリアに入るときに払うこともある。&#xd;魂が尽きて倒れると、∽を 100失って、また立ち上がる。&#xd;∽が尽きたら、そこでおしまい。&#xd;&#xd;【最初の道の果て】&#xd;果ての門は、そこに住む人たちに会った魂にしか開かない。&#xd;名前をたずねる子には、名前を教えてあげて。&#xd;心臓を量るトトには、二度うなずいてごらん。&#xd;それまでは、不思議な力にはじきとばされてしまうよ。&#xd;&#xd;【セーブとＧＡＭＥ ＯＶＥＲ】&#xd;セーブは、道の途中のセーブポイントや、ワールドマップで。&#xd;ＧＡＭＥ ＯＶＥＲになっても、「つづきから」で最後のセーブから歩き直せる。&#xd;セーブまでの歩みは消えない。何度でも、そうやって進むんだ。</source>
-            <translation>[Keys]&#xd;Space, Enter  next (as a click)&#xd;W walk  B fight, search  J jump&#xd;I use or sell the item&#xd;Y YES  N, Esc NO&#xd;1-5 choose how to grow (top row from the left)&#xd;Type a name, then Enter for &quot;Done&quot;&#xd;] [ music volume  } { effects volume  M mute&#xd;Ctrl with + - 0 window size  F11 full screen&#xd;F1 this help  L language (on the title)&#xd;The world map, the title, the shop and the item list take the mouse.&#xd;&#xd;[∽ Death Energy]&#xd;You stay in this world only while you have ∽.&#xd;Each step uses a little, and entering an area may cost some.&#xd;When your Soul gives out you fall, lose 100∽, and rise again.&#xd;When ∽ runs out, it is over.&#xd;&#xd;[The end of the first road]&#xd;The far gate opens only for a soul that has met the people there.&#xd;The girl who asks your name: tell her.&#xd;Toto, who weighs hearts: nod to him twice.&#xd;Until then, a strange force throws you back.&#xd;&#xd;[Saving and GAME OVER]&#xd;Save at save points on the road, or on the world map.&#xd;After GAME OVER, &quot;Continue&quot; walks on from your last save.&#xd;What you saved is never lost. That is how you go on, as often as it takes.</translation>
+            <source>【キー】&#xd;Space・Enter　つぎへ（クリックと同じ）&#xd;W あるく　B たたかう・しらべる　J ジャンプ&#xd;I アイテムをつかう・うる&#xd;Y ＹＥＳ　N・Esc ＮＯ&#xd;1～5 成長をえらぶ（上の段の左から順に）&#xd;名前は打ちこんで、Enter で「きめた」&#xd;] [ 曲の音量　} { 効果音の音量　M 消音（音量キーも）&#xd;Ctrl と ＋ － 0 画面の大きさ　F11 全画面&#xd;F1 このせつめい　L 言葉の切りかえ（タイトルで）&#xd;ワールドマップ、タイトル、お店、アイテムえらびはマウスでどうぞ。&#xd;&#xd;【∽　死のエネルギー】&#xd;君がこの世界にいられるのは、∽があるから。&#xd;一歩あるくたびに少しずつ減って、エリアに入るときに払うこともある。&#xd;魂が尽きて倒れると、∽を 100失って、また立ち上がる。&#xd;∽が尽きたら、そこでおしまい。&#xd;&#xd;【最初の道の果て】&#xd;果ての門は、そこに住む人たちに会った魂にしか開かない。&#xd;名前をたずねる子には、名前を教えてあげて。&#xd;心臓を量るトトには、二度うなずいてごらん。&#xd;それまでは、不思議な力にはじきとばされてしまうよ。&#xd;&#xd;【セーブとＧＡＭＥ ＯＶＥＲ】&#xd;セーブは、道の途中のセーブポイントや、ワールドマップで。&#xd;ＧＡＭＥ ＯＶＥＲになっても、「つづきから」で最後のセーブから歩き直せる。&#xd;セーブまでの歩みは消えない。何度でも、そうやって進むんだ。</source>
+            <translation>[Keys]&#xd;Space, Enter  next (as a click)&#xd;W walk  B fight, search  J jump&#xd;I use or sell the item&#xd;Y YES  N, Esc NO&#xd;1-5 choose how to grow (top row from the left)&#xd;Type a name, then Enter for &quot;Done&quot;&#xd;] [ music volume  } { effects volume  M mute (and the volume keys)&#xd;Ctrl with + - 0 window size  F11 full screen&#xd;F1 this help  L language (on the title)&#xd;The world map, the title, the shop and the item list take the mouse.&#xd;&#xd;[∽ Death Energy]&#xd;You stay in this world only while you have ∽.&#xd;Each step uses a little, and entering an area may cost some.&#xd;When your Soul gives out you fall, lose 100∽, and rise again.&#xd;When ∽ runs out, it is over.&#xd;&#xd;[The end of the first road]&#xd;The far gate opens only for a soul that has met the people there.&#xd;The girl who asks your name: tell her.&#xd;Toto, who weighs hearts: nod to him twice.&#xd;Until then, a strange force throws you back.&#xd;&#xd;[Saving and GAME OVER]&#xd;Save at save points on the road, or on the world map.&#xd;After GAME OVER, &quot;Continue&quot; walks on from your last save.&#xd;What you saved is never lost. That is how you go on, as often as it takes.</translation>
         </message>
         <message>
             <location filename="../../ui/keys.cpp" line="43"/>
@@ -706,19 +727,14 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>     Karma ↓%1%</translation>
         </message>
         <message>
-            <location filename="../../ui/volume.cpp" line="51"/>
+            <location filename="../../ui/volume.cpp" line="59"/>
             <source>音楽 %1%</source>
             <translation>Music %1%</translation>
         </message>
         <message>
-            <location filename="../../ui/volume.cpp" line="51"/>
+            <location filename="../../ui/volume.cpp" line="59"/>
             <source>効果音 %1%</source>
             <translation>Effects %1%</translation>
-        </message>
-        <message>
-            <location filename="../../ui/volume.cpp" line="69"/>
-            <source>消音</source>
-            <translation>Muted</translation>
         </message>
         <message>
             <location filename="../../title/conquest.cpp" line="28"/>
