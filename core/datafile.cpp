@@ -43,7 +43,11 @@ std::string blankControls(std::string s)
     return s;
 }
 
-std::string fileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+std::string fileName(const std::string& path)
+{
+    const std::string name = path.substr(path.rfind('/') + 1);
+    return toCp932(name).value_or(name);
+}
 
 EInOutError fileError(int err, const std::string& path)
 {

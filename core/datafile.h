@@ -28,7 +28,7 @@ enum class PastEnd { Empty, Error };
 
 // The largest data file read: a save is a few kilobytes.
 constexpr long maxDataFileSize = 16 << 20;
-// The last part of a path: what the boxes name.
+// The last part of a path, as the boxes name it (CP932).
 std::string fileName(const std::string& path);
 // A whole file's bytes; EInOutError naming the file when it cannot be read,
 // is not a regular file (a folder, a device, a pipe: access is refused) or

@@ -409,7 +409,8 @@ TEST_F(SaveFiles, AReadOnlySaveOrRecordFileIsRefusedAndKeptAsItWas)
         fs::permissions(path, fs::perms(0444));
         boxes.texts.clear();
         guarded([] { saveGame(); });
-        EXPECT_EQ(boxes.texts, std::vector<std::string>{"ﾌｧｲﾙ ｱｸｾｽが拒否されました\r("_sj + fileName(path) + ")"});
+        const std::string named = path == recordFilePath() ? "(記録.txt)"_sj : "(my.dat)";
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{"ﾌｧｲﾙ ｱｸｾｽが拒否されました\r"_sj + named});
         EXPECT_EQ(fs::status(path).permissions(), fs::perms(0444)) << path;
         EXPECT_EQ(readFile(dir.dat("my.dat")), save) << path;
         EXPECT_EQ(readFile(recordFilePath()), record) << path;
