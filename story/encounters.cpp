@@ -44,7 +44,7 @@ void sleepSpace()
 void savePoint()
 {
     hidePlayButtons();
-    meet(keeper, saturate(int64_t(my.consciousness) + 3 + my.soulArmor), -1, 1);
+    meet(keeper, int64_t(my.consciousness) + 3 + my.soulArmor, -1, 1);
     sayLines({"シオリ「ここまでのきみを、この本に書き留めておく？」"});
     ask(9);
 }

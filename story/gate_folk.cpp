@@ -128,7 +128,7 @@ void hirokoAtTheGate()
 
 void hirokoBeyond()
 {
-    meet(hiroko, saturate(int64_t(my.consciousness) + 8), 2, -1);
+    meet(hiroko, int64_t(my.consciousness) + 8, 2, -1);
     sayLines({"ヒロコ「ピ……最近、油の代わりにお茶を飲んでみてるの。あったかい」"});
     walkOn();
 }
@@ -142,7 +142,7 @@ void pedoAtTheGate()
 
 void pedoBeyond()
 {
-    meet(pedo, saturate(int64_t(R(5)) + my.soulSword + my.soulArmor + my.consciousness + 7), 3, 0);
+    meet(pedo, int64_t(R(5)) + my.soulSword + my.soulArmor + my.consciousness + 7, 3, 0);
     sayLines({"ペド「痛いの、少しだけ減ったの。……ここまで、自分で歩けたから」"});
     walkOn();
 }

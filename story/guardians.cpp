@@ -18,7 +18,7 @@ namespace {
 
 // The figure at the road's end: portrait, values, profile, then its music
 // (mostly none) before it speaks.
-void stand(const char* picture, int strength, int item, int alignment, const char* profile,
+void stand(const char* picture, int64_t strength, int item, int alignment, const char* profile,
            const char* music = "not")
 {
     fadeInPortrait(picture);
@@ -100,7 +100,7 @@ void meetGuardian()
                   "ヒトダマ「みんなで、とけて……ひとつに、なろう……!!」"});
         return guardianFight();
     case 5:
-        stand(hitodama.picture, saturate(int64_t(my.maxSoul) + 15), 12, 0, "大ヒトダマ。塔を登りきれなかった魂たちが、寄り集まって燃えている");
+        stand(hitodama.picture, int64_t(my.maxSoul) + 15, 12, 0, "大ヒトダマ。塔を登りきれなかった魂たちが、寄り集まって燃えている");
         sayLines({"大ヒトダマ「ここまで登ってきた魂は、みんな、ぼくになった」",
                   "大ヒトダマ「管理者達に会いたくて……でも、扉は開かなかった」",
                   "大ヒトダマ「きみも、ぼくになろう。もう、さみしくないよ!!」"});
@@ -140,7 +140,7 @@ void meetGuardian()
         sayLines({"無属性霊体「ココハ底……忘レラレタ者ハ……ココカラ出ラレナイ……」"});
         return guardianFight();
     case 12:
-        stand(witch.picture, saturate(int64_t(my.coins) + my.deathEnergy), 0, 0, witch.profile);
+        stand(witch.picture, int64_t(my.coins) + my.deathEnergy, 0, 0, witch.profile);
         sayLines({"魔女「ひっひっ、あたしの小屋まで来たね。さて、どれだけ重くなったか」",
                   "魔女「あたしが量ってやる。トトより、ちょいと厳しいよ」",
                   "魔女「手加減はしないよ。魔女ってのは、意地悪なもんさ!!」"});

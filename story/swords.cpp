@@ -49,7 +49,7 @@ void redSwordInTown()
 
 void redSwordBeyond()
 {
-    meet(redSword, saturate(6 * int64_t(my.soulSword) + 10), 39, 0);
+    meet(redSword, 6 * int64_t(my.soulSword) + 10, 39, 0);
     static const Story story{15, {
         {"レッドソード「門の奥で会うとはな。ここは、量られた者の通り道だ」"},
         {"レッドソード「トトに量られた。俺の心臓は、ひどく重かった」",

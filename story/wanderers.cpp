@@ -7,19 +7,19 @@
 #include "story/stories.h"
 #include "ui/message.h"
 
-void wisp(int strength, int item, const Lines& lines)
+void wisp(int64_t strength, int item, const Lines& lines)
 {
     meet(hitodama, strength, item, 0);
     sayLines(lines);
 }
 
-void swordGhost(int strength, int item, const Lines& lines)
+void swordGhost(int64_t strength, int item, const Lines& lines)
 {
     meet(reijin, strength, item, 0);
     sayLines(lines);
 }
 
-void grudge(Grudge g, int strength, int item, int alignment)
+void grudge(Grudge g, int64_t strength, int item, int alignment)
 {
     // A grudge is named after the feeling that ate it, and speaks only of it.
     static const char* const lines[] = {
@@ -53,7 +53,7 @@ void merchant()
     offerCoins = -price;
 }
 
-void areaSpirit(const Cast& who, int strength, int special, int alignment, const char* line)
+void areaSpirit(const Cast& who, int64_t strength, int special, int alignment, const char* line)
 {
     enemySpecial = special;
     meet(who, strength, randomNamedItem(), alignment);
@@ -63,7 +63,7 @@ void areaSpirit(const Cast& who, int strength, int special, int alignment, const
 
 void pressureToll()
 {
-    meet(kuguwa, saturate(int64_t(my.maxSoul) + my.consciousness), 72, -2);
+    meet(kuguwa, int64_t(my.maxSoul) + my.consciousness, 72, -2);
     sayLines({"圧力のクグワ「オモイ……オモイゾ……」", "圧力のクグワ「コノ重サ……オマエニモ……ワケテヤル……」"});
     const int toll = my.coins / 2 + 1;
     say(fill("ここを通りたくば、金貨 %1枚を渡せ...."_sj, {num(toll)}));

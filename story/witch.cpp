@@ -2,7 +2,6 @@
 // questions, gives away more than she admits, and talks of karma: the
 // weight a soul puts on itself.
 #include "core/state.h"
-#include "core/sums.h"
 #include "story/scene_kit.h"
 #include "story/stories.h"
 #include "ui/status.h"
@@ -67,7 +66,7 @@ void witchBeyond()
 
 void witchAtHome()
 {
-    meet(witch, saturate(int64_t(my.soulSword) + my.consciousness + my.soulArmor + 18), 4, -1);
+    meet(witch, int64_t(my.soulSword) + my.consciousness + my.soulArmor + 18, 4, -1);
     static const Story story{17, {
         {"魔女「ようこそ、あたしの小屋へ。散らかってるのは気にしないでおくれ」",
          "魔女「あたしはね、門も塔もなかった頃から、この世界にいるのさ」",
