@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -272,19 +271,6 @@ TEST_F(English, SpecialNamesAnswerToTheirEnglishSpelling)
     f.Button5Click();
     EXPECT_EQ(my.soulSword, sword + 1);
     EXPECT_EQ(my.playerName, "Sword ");
-}
-
-// With MIRUHE_SHOTS=<folder>, draws the widget at twice its size into
-// <folder>/<name>.png, for the record.
-void shoot(QWidget* w, const char* name)
-{
-    const QString folder = qEnvironmentVariable("MIRUHE_SHOTS");
-    if (folder.isEmpty())
-        return;
-    QPixmap picture(w->size() * 2);
-    picture.setDevicePixelRatio(2);
-    w->render(&picture);
-    picture.save(folder + "/" + name + ".png");
 }
 
 // The screens a robot does not always reach, and the boxes as the player
