@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/music.h"
+#include "ui/saving.h"
 #include "ui/sound.h"
 #include "ui/transitions.h"
 
@@ -19,12 +20,13 @@ void TForm1::FormCreate()
     seedRandom(uint32_t(msNow()));
     discardUnfinishedSaves();
     // A missing or damaged data file does not stop the window: it opens on
-    // the title as ever, and the box saying what is wrong comes once it is
-    // on screen. Nothing is saved until a load succeeds.
+    // the title as ever, and the box saying what is wrong (and offering the
+    // last good save) comes once it is on screen. Nothing is saved until a
+    // load succeeds.
     try {
         loadGameData();
     } catch (const EInOutError& e) {
-        QTimer::singleShot(0, this, [text = std::string(e.what())] { showMessage(text); });
+        QTimer::singleShot(0, this, [text = std::string(e.what())] { reportFailedLoad(text); });
     }
     for (TImage* pickup : {doku_cg, koku_cg, coin_cg, toki_cg})
         pickup->move(-50, pickup->y());

@@ -114,7 +114,9 @@ int main(int argc, char** argv)
         return 0;
     }
     QApplication app(argc, argv);
-    app.setApplicationName("Ｋ．Ｔ．");   // tr: none
+    // The window's class for the desktop, which its menu entry names
+    // (StartupWMClass); the game's own title, "Ｋ．Ｔ．", heads its boxes.
+    app.setApplicationName("miruhe");
     app.setApplicationVersion(MIRUHE_VERSION);
     QGuiApplication::setDesktopFileName("io.github.miruhe.Miruhe");   // the menu entry this window belongs to
     QApplication::setWindowIcon(QIcon(":/io.github.miruhe.Miruhe.svg"));
@@ -139,8 +141,9 @@ int main(int argc, char** argv)
     auto* form2 = new TForm2;
     auto* view = new GameView(form1);
     view->show();
-    if (!place.problem.empty())
-        QTimer::singleShot(0, form1, [text = place.problem] { showMessage(text); });
+    for (const std::string& problem : {place.problem, settingsProblem()})
+        if (!problem.empty())
+            QTimer::singleShot(0, form1, [problem] { showMessage(problem); });
     if (place.newSave)   // the very first start: how this world works, once
         QTimer::singleShot(0, form1, [] { guarded(showHelp); });
     const int result = app.exec();

@@ -4,6 +4,7 @@
 #include "core/clock.h"
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "ui/form1.h"
 #include "ui/message.h"
@@ -39,11 +40,11 @@ void lunge()
 // A plain hit: the mirror of the soul's blow, where holy karma is the shield.
 std::string plainHit(int base)
 {
-    int e = base + alignmentShift();
+    int e = saturate(int64_t(base) + alignmentShift());
     if (e < 1)
         e = 1;
     if (R(20) == 0) {
-        e *= 2;
+        e = saturate(int64_t(e) * 2);
         appendMessage("[クリティカル]"_sj);
     }
     if (R(20) == 0 && my.karma >= 11) {
@@ -58,7 +59,7 @@ std::string plainHit(int base)
         e = 0;
         appendMessage("[Miss....]"_sj);
     }
-    my.soul -= e;
+    addTo(my.soul, -int64_t(e));
     return fill("%1ダメージくらった...."_sj, {num(e)});
 }
 
@@ -84,16 +85,16 @@ void enemyAnswer(int base)
         line = plainHit(base);
         break;
     case Drain:
-        drained = base + 1;
-        my.soul -= drained;
+        drained = saturate(int64_t(base) + 1);
+        addTo(my.soul, -int64_t(drained));
         line = fill("魂を %1吸われてしまった....!!"_sj, {num(drained)});
         break;
     case Burn:
-        my.deathEnergy -= 2 * base + 1;
-        line = fill("聖なる力によって、死のエネルギーを %1消滅させられた....!!"_sj, {num(2 * base + 1)});
+        addTo(my.deathEnergy, -(2 * int64_t(base) + 1));
+        line = fill("聖なる力によって、死のエネルギーを %1消滅させられた....!!"_sj, {num(2 * int64_t(base) + 1)});
         break;
     case MMagic:
-        my.soul -= my.soul / 2;
+        addTo(my.soul, -(my.soul / 2));
         line = "敵はＭ法を唱えた 魂半減"_sj;
         break;
     case HolySpell:
@@ -107,29 +108,29 @@ void enemyAnswer(int base)
     }
     playCue(2, "18.wav");
     refreshStatus();
-    enemyHp += drained;   // the drained soul feeds the enemy
+    addTo(enemyHp, drained);   // the drained soul feeds the enemy
     appendMessage(line);
 }
 
 void playTurn()
 {
     Form1->walk_b->hide();   // until the fight is over
-    const int enemyBase = R(2) + enemyMaxHp / 3 - my.soulArmor;
-    int p = R(2) + my.maxSoul / 3 + my.soulSword + alignmentShift();
+    const int enemyBase = saturate(int64_t(R(2)) + enemyMaxHp / 3 - my.soulArmor);
+    int p = saturate(int64_t(R(2)) + my.maxSoul / 3 + my.soulSword + alignmentShift());
     if (p < 1)
         p = 1;
     if (soulSwordReleased == 1) {
         soulSwordReleased = 0;
         Form1->battle_b2->hide();   // spent: no second blow from the glowing face
-        p = 2 * p + 2;
+        p = saturate(2 * int64_t(p) + 2);
         appendMessage("[魂の剣の解放]"_sj);
     }
     if (R(20) == 0 && my.karma <= -11) {
-        p *= 2;
+        p = saturate(int64_t(p) * 2);
         appendMessage("[暗黒のカルマ]"_sj);
     }
     if (R(20) == 0) {
-        p *= 2;
+        p = saturate(int64_t(p) * 2);
         appendMessage("[クリティカル]"_sj);
     }
     if (R(20) == 0) {
@@ -140,7 +141,7 @@ void playTurn()
         p = 0;
         appendMessage("[Miss....]"_sj);
     }
-    enemyHp -= p;
+    addTo(enemyHp, -int64_t(p));
     if (enemyHp < 0)
         enemyHp = 0;
     appendMessage(fill("%1ダメージ与えた"_sj, {num(p)}));

@@ -8,15 +8,16 @@
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "title/conquest.h"
-#include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/message.h"
 #include "ui/music.h"
 #include "ui/pictures.h"
 #include "ui/play_buttons.h"
+#include "ui/saving.h"
 #include "ui/sound.h"
 #include "ui/status.h"
 
@@ -80,18 +81,18 @@ void fall()
 // What a death costs, and the soul standing up again with `soulGiven`.
 void rise(bool shrinks, int soulGiven)
 {
-    my.deathEnergy -= 100;
+    addTo(my.deathEnergy, -100);
     setMessage("死のエネルギーを 100ロストした...."_sj);
     waitForClick();
     if (shrinks) {
-        my.maxSoul = std::max(1, my.maxSoul - 1);
+        my.maxSoul = saturate(std::max<int64_t>(1, int64_t(my.maxSoul) - 1));
         setMessage("最大魂が 1減少してしまった...."_sj);
         waitForClick();
     }
-    my.distance -= 50;
+    addTo(my.distance, -50);
     setMessage("50Km戻された...."_sj);
     waitForClick();
-    my.soul += soulGiven;
+    addTo(my.soul, soulGiven);
     showPicture("bak1.bmp");
     holdQuestions(false);
     // A question still waiting is answered first: its answer gives the
@@ -129,10 +130,10 @@ void DefeatEnemy()
     const int n = memoryGain(enemyMaxHp);
     setMessage(fill("姿を消した....\r記憶が %1増えた"_sj, {num(n)}));
     waitForClick();
-    my.memory += n;
+    addTo(my.memory, n);
 
     if (my.memory > int64_t(my.consciousness) * 20 + 100) {
-        my.consciousness += 1;
+        addTo(my.consciousness, 1);
         my.memory = 0;
         refreshStatus();
         playCue(2, "lvup.wav");
@@ -154,16 +155,16 @@ void GrantDefeatRewards()
         setMessage(f.moji_l->caption() + "\r" + fill("【%1】を入手した!!"_sj, {at(itemTable, enemyItem).name}));
         waitForClick();
         int32_t& held = at(my.itemCount, enemyItem);
-        held = std::min(held + 1, 99);
+        held = std::min<int64_t>(int64_t(held) + 1, 99);
         rebuildItemList();
     }
 
     int gain = 10;
     if (my.karma < 0)
-        gain += -my.karma / 2;
+        gain = saturate(gain - int64_t(my.karma) / 2);
     if (enemySpecial == 3)
         gain /= 2;
-    my.deathEnergy += gain;
+    addTo(my.deathEnergy, gain);
     setMessage(fill("死のエネルギーが %1増えた"_sj, {num(gain)}));
     waitForClick();
 
@@ -227,7 +228,7 @@ void GameOver()
     try {
         loadGameData();
     } catch (const EInOutError& e) {
-        showMessage(e.what());   // the title still returns; a mended save can be continued
+        reportFailedLoad(e.what());   // the title still returns, with the last good save when there is one
     }
     playMusic("miruhe.mid");
     f.start_box->show();

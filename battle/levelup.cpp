@@ -2,6 +2,7 @@
 // rewards.
 #include "battle/defeat.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "ui/form1.h"
 #include "ui/message.h"
@@ -24,7 +25,7 @@ void TForm1::BitBtn6Click()
 {
     lvup_box->hide();
     playCue(0, "up.wav");
-    my.soulSword += 1;
+    addTo(my.soulSword, 1);
     chosen("魂の剣が 1強くなった!!"_sj);
 }
 
@@ -32,7 +33,7 @@ void TForm1::BitBtn8Click()
 {
     lvup_box->hide();
     playCue(0, "up.wav");
-    my.soulArmor += 1;
+    addTo(my.soulArmor, 1);
     chosen("魂の鎧が 1強くなった!!"_sj);
 }
 
@@ -40,7 +41,7 @@ void TForm1::BitBtn7Click()
 {
     lvup_box->hide();
     playCue(0, "up.wav");
-    my.maxSoul += 3;   // the soul itself has yet to grow into it
+    addTo(my.maxSoul, 3);   // the soul itself has yet to grow into it
     chosen("魂の大きさが 3成長した!!"_sj);
 }
 
@@ -48,7 +49,7 @@ void TForm1::BitBtn9Click()
 {
     lvup_box->hide();
     playCue(0, "toki.wav");
-    my.deathEnergy += 100;
+    addTo(my.deathEnergy, 100);
     chosen("死のエネルギーが 100回復した!!"_sj);
 }
 

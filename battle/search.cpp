@@ -8,6 +8,7 @@
 #include "battle/defeat.h"
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "ui/form1.h"
@@ -39,7 +40,7 @@ int randomItemOfKind(std::initializer_list<int> kinds)
 
 void gainItem(int id, int count)
 {
-    at(my.itemCount, id) += count;
+    addTo(at(my.itemCount, id), count);
     rebuildItemList();
 }
 
@@ -64,20 +65,20 @@ void openJewel()
     const int draw = R(11);
     auto heal = [](int n) {
         showPicture("juel1.bmp");
-        my.soul += n;
+        addTo(my.soul, n);
         setMessage(fill("魂が %1回復した!!"_sj, {num(n)}));
     };
     if (draw <= 7) {
         heal(1);
     } else if (draw == 8) {
         showPicture("juel2.bmp");
-        my.maxSoul += 1;
+        addTo(my.maxSoul, 1);
         setMessage("最大魂が 1増えた!!"_sj);
     } else if (draw == 10 && my.karma <= -11) {
         showPicture("juel3.bmp");
         playCue(2, "strdown.wav");
         setMessage("破片で怪我を負った....魂 -1"_sj);
-        my.soul -= 1;
+        addTo(my.soul, -1);
         CheckDeath();
     } else if (draw == 10 && my.karma >= 11) {
         heal(2);
@@ -95,11 +96,11 @@ void cutTree()
     if (draw >= 1 && draw <= 12) {
         showPicture("tree2.bmp");
         setMessage("木を切り倒した!!"_sj);
-        my.memory += 1;
+        addTo(my.memory, 1);
     } else if (draw >= 13 && draw <= 16) {
         showPicture("tree4.bmp");
         setMessage("時の欠片だ!!....死のエネルギーが 10増えた"_sj);
-        my.deathEnergy += 10;
+        addTo(my.deathEnergy, 10);
     } else if (draw == 17 || draw == 18) {
         showPicture("tree3.bmp");
         setMessage("かぐや姫だ!!"_sj);
@@ -108,7 +109,7 @@ void cutTree()
         foundTree = 1;
         playCue(2, "strdown.wav");
         setMessage("剣の歯が欠けてしまった....剣△ -1"_sj);
-        my.soulSword -= 1;
+        addTo(my.soulSword, -1);
     } else if (my.karma <= 10) {
         foundTree = 1;
         setMessage("木は切れなかった...."_sj);
@@ -116,7 +117,7 @@ void cutTree()
         showPicture("tree2.bmp");
         playCue(2, "up.wav");
         setMessage("剣が成長した!!....剣△ +1"_sj);
-        my.soulSword += 1;
+        addTo(my.soulSword, 1);
     }
 }
 
@@ -139,13 +140,13 @@ void openCorpse()
     waitForClick();
     if (my.karma <= -11) {
         setMessage("妖気を吸収し、死のエネルギーを +10した"_sj);
-        my.deathEnergy += 10;
+        addTo(my.deathEnergy, 10);
     } else if (my.karma >= 11) {
         setMessage("死のエネルギーを 20ロストした"_sj);
-        my.deathEnergy -= 20;
+        addTo(my.deathEnergy, -20);
     } else {
         setMessage("死のエネルギーを 10ロストした"_sj);
-        my.deathEnergy -= 10;
+        addTo(my.deathEnergy, -10);
     }
     f.walk_b->show();
     f.item_list->setEnabled(true);
@@ -162,7 +163,7 @@ void pickUpObject()
         setMessage(fill("『%1』を拾った!!"_sj, {at(itemTable, id).name}));
     } else if (draw == 7) {
         setMessage("爆弾だった....!! 魂半減"_sj);
-        my.soul -= my.soul / 2;
+        addTo(my.soul, -(my.soul / 2));
     } else {
         setMessage("『石っころ』を拾った"_sj);
         gainItem(103, 1);
@@ -182,7 +183,7 @@ void openSealedCorpse()
         return;
     }
     foundSealedCorpse = 0;
-    my.itemCount[95] -= 1;
+    addTo(my.itemCount[95], -1);
     showPicture("trager2.bmp");
     const int id = randomNamedItem();
     gainItem(id, 3);
@@ -226,7 +227,7 @@ void breakOrb()
         attack("パン！"_sj, "pan.bmp", "パン！が現れた"_sj);
         return;
     case 1:
-        presentBan(my.coins + 1, randomNamedItem());
+        presentBan(saturate(int64_t(my.coins) + 1), randomNamedItem());
         enemySpecial = 5;
         attack("バン！"_sj, "ban.bmp", "バン！が現れた"_sj);
         return;
@@ -239,7 +240,7 @@ void breakOrb()
         break;
     case 4:
     case 5:
-        presentBan(my.coins + 1, 20);
+        presentBan(saturate(int64_t(my.coins) + 1), 20);
         speak("ban.bmp", "バン！"_sj, "バン！「よくも割ったね！！こうしてやるよ」"_sj);
         my.statusGrudge = 1;
         say("【怨】状態になった!!"_sj);
@@ -279,7 +280,7 @@ void openTimeShard()
         setMessage("時の欠片は砕けてしまった...."_sj);
         return;
     }
-    enemyMaxHp = R(n) + my.consciousness + 5;
+    enemyMaxHp = saturate(int64_t(R(n)) + my.consciousness + 5);
     enemyAlignment = 0;
     enemySpecial = 3;
     enemyItem = randomItemOfKind({0, 16, 20, 21});
@@ -289,7 +290,7 @@ void openTimeShard()
 void wakeCoinSpirit()
 {
     playCue(2, "bell.wav");
-    enemyMaxHp = my.maxSoul + R(my.maxSoul);
+    enemyMaxHp = saturate(int64_t(my.maxSoul) + R(my.maxSoul));
     enemyAlignment = -2;
     enemyItem = randomItemOfKind({12});
     park(Form1->coin_cg);
@@ -332,7 +333,7 @@ void searchNobody()
     }
     emptySearchCount = 0;
     hidePlayButtons();
-    enemyMaxHp = R(my.maxSoul) + 2 * my.maxSoul;
+    enemyMaxHp = saturate(R(my.maxSoul) + 2 * int64_t(my.maxSoul));
     enemyAlignment = -4;
     enemyItem = randomNamedItem();
     showProfile("次元の狭間にいきる生命体"_sj);

@@ -25,6 +25,10 @@ std::string ioErrorText(int err)
     case ENOSPC:
     case EDQUOT:
         return "ﾃﾞｨｽｸがいっぱいです"_sj;
+    case EFBIG:
+        return "ﾌｧｲﾙが大きすぎます"_sj;
+    case EEXIST:
+        return "ﾌｧｲﾙが既に存在します"_sj;
     default:
         return fill("入出力ｴﾗｰ %1"_sj, {num(err)});
     }
@@ -39,27 +43,46 @@ std::string blankControls(std::string s)
     return s;
 }
 
-std::string readDataFile(const std::string& path)
+std::string fileName(const std::string& path)
 {
     const std::string name = path.substr(path.rfind('/') + 1);
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        throw EInOutError(ioErrorText(errno) + "\r(" + name + ")");
+    return toCp932(name).value_or(name);
+}
+
+EInOutError fileError(int err, const std::string& path)
+{
+    return EInOutError(ioErrorText(err) + "\r(" + fileName(path) + ")");
+}
+
+std::string readDataFile(const std::string& path)
+{
+    // Opened without waiting, so that a pipe put in a file's place cannot
+    // hold the game up; only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw fileError(errno, path);
+    struct stat st;
+    int err = ::fstat(fd, &st) != 0 ? errno : !S_ISREG(st.st_mode) ? EACCES : st.st_size > maxDataFileSize ? EFBIG : 0;
     std::string bytes;
     char chunk[65536];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.append(chunk, n);
-    int err = std::ferror(f) ? EIO : 0;
-    std::fclose(f);
+    for (ssize_t n = 1; !err && n != 0;) {
+        n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno != EINTR)
+            err = errno;
+        if (n > 0)
+            bytes.append(chunk, size_t(n));
+        if (bytes.size() > size_t(maxDataFileSize))
+            err = EFBIG;   // it grew while it was read
+    }
+    ::close(fd);
     if (err)
-        throw EInOutError(ioErrorText(err) + "\r(" + name + ")");
+        throw fileError(err, path);
     return bytes;
 }
 
 DataReader DataReader::open(const std::string& path, PastEnd pastEnd)
 {
-    return DataReader(readDataFile(path), path.substr(path.rfind('/') + 1), pastEnd);
+    return DataReader(readDataFile(path), fileName(path), pastEnd);
 }
 
 void DataReader::fail(const std::string& text, int line) const
@@ -82,7 +105,10 @@ void DataReader::skipLine()
 
 int32_t DataReader::readInt(int32_t low, int32_t high)
 {
-    for (; pos_ < buf_.size() && (unsigned char)buf_[pos_] <= 32; ++pos_)
+    // Only blanks, tabs and line ends come before a number: any other
+    // control character there is damage, and is named on its own line.
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    for (; pos_ < buf_.size() && blank(buf_[pos_]); ++pos_)
         if (buf_[pos_] == '\n' || (buf_[pos_] == '\r' && (pos_ + 1 == buf_.size() || buf_[pos_ + 1] != '\n')))
             ++line_;
     if (pos_ >= buf_.size()) {
@@ -131,10 +157,10 @@ std::string DataReader::readString()
 
 namespace {
 
-// Writes the bytes to a new file `tmp` (mode from `mode` when given) and
-// flushes them to the disk; returns 0 or the errno of the failure, having
-// removed what it wrote.
-int writeNew(const std::string& tmp, const std::string& bytes, const struct stat* mode)
+// Writes the bytes to a new file `tmp` and flushes them to the disk, with
+// the mode of `like` when given and its time when `keepTime`; returns 0 or
+// the errno of the failure, having removed what it wrote.
+int writeNew(const std::string& tmp, const std::string& bytes, const struct stat* like, bool keepTime = false)
 {
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -143,7 +169,7 @@ int writeNew(const std::string& tmp, const std::string& bytes, const struct stat
     // ours to set.
     struct stat made;
     int err = 0;
-    if (mode && ::fstat(fd, &made) == 0 && S_ISREG(made.st_mode) && ::fchmod(fd, mode->st_mode & 07777) != 0)
+    if (like && ::fstat(fd, &made) == 0 && S_ISREG(made.st_mode) && ::fchmod(fd, like->st_mode & 07777) != 0)
         err = errno;
     size_t done = 0;
     while (done < bytes.size() && !err) {
@@ -153,6 +179,9 @@ int writeNew(const std::string& tmp, const std::string& bytes, const struct stat
         else if (n > 0)
             done += size_t(n);
     }
+    const struct timespec times[2] = {like ? like->st_atim : timespec{}, like ? like->st_mtim : timespec{}};
+    if (!err && keepTime && ::futimens(fd, times) != 0)
+        err = errno;
     if (!err && ::fsync(fd) != 0)
         err = errno;
     if (::close(fd) != 0 && !err)
@@ -166,24 +195,44 @@ int writeNew(const std::string& tmp, const std::string& bytes, const struct stat
 
 std::string replaceTempPath(const std::string& path, long pid) { return path + "." + std::to_string(pid) + ".tmp"; }
 
-void replaceFile(const std::string& path, const std::string& bytes)
+PendingFile::PendingFile(std::string path, const std::string& bytes, const struct stat* timeOf)
+    : path_(std::move(path)), tmp_(replaceTempPath(path_))
 {
-    // The rename below would go round a file's mode, so a file without
-    // write permission is refused here; root, whom the system lets write
-    // anything, is held to the mode bits too.
+    // The rename would go round a file's mode, so a file without write
+    // permission is refused here; root, whom the system lets write
+    // anything, is held to the mode bits too. Only a regular file is
+    // replaced.
     struct stat old;
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
-        throw EInOutError(ioErrorText(EACCES));
+    const bool exists = ::stat(path_.c_str(), &old) == 0;
+    if (exists && (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0 || ::access(path_.c_str(), W_OK) != 0))
+        throw fileError(EACCES, path_);
+    const struct stat* like = timeOf ? timeOf : exists ? &old : nullptr;
+    if (int err = writeNew(tmp_, bytes, like, timeOf != nullptr))
+        throw fileError(err, path_);
+}
 
-    const std::string tmp = replaceTempPath(path);
-    int err = writeNew(tmp, bytes, exists ? &old : nullptr);
-    if (!err && std::rename(tmp.c_str(), path.c_str()) != 0) {
-        err = errno;
-        ::unlink(tmp.c_str());
-    }
-    if (err)
-        throw EInOutError(ioErrorText(err));
+PendingFile::~PendingFile()
+{
+    if (!tmp_.empty())
+        ::unlink(tmp_.c_str());
+}
+
+void PendingFile::commit()
+{
+    if (std::rename(tmp_.c_str(), path_.c_str()) != 0)
+        throw fileError(errno, path_);   // the destructor removes the new bytes
+    tmp_.clear();
+}
+
+void replaceFile(const std::string& path, const std::string& bytes) { PendingFile(path, bytes).commit(); }
+
+void copyFile(const std::string& from, const std::string& to)
+{
+    const std::string bytes = readDataFile(from);
+    struct stat st;
+    if (::stat(from.c_str(), &st) != 0)
+        throw fileError(errno, from);
+    PendingFile(to, bytes, &st).commit();
 }
 
 void createFile(const std::string& path, const std::string& bytes)
@@ -197,7 +246,7 @@ void createFile(const std::string& path, const std::string& bytes)
         ::unlink(tmp.c_str());
     }
     if (err)
-        throw EInOutError(ioErrorText(err));
+        throw fileError(err, path);
 }
 
 // Another instance's temporary file is left alone while that instance runs.

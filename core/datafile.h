@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // An input/output error on a data file. what() is the CP932 text shown in
@@ -15,6 +16,8 @@ public:
 
 // The box text for an errno value.
 std::string ioErrorText(int err);
+// The error of a file: the text for the errno, then "(my.dat)" on its own line.
+EInOutError fileError(int err, const std::string& path);
 
 // A value is one line: every control character (below 0x20) becomes a blank.
 std::string blankControls(std::string s);
@@ -23,7 +26,13 @@ std::string blankControls(std::string s);
 // short), or an error (a save that ends early is damaged).
 enum class PastEnd { Empty, Error };
 
-// A whole file's bytes; EInOutError naming the file when it cannot be read.
+// The largest data file read: a save is a few kilobytes.
+constexpr long maxDataFileSize = 16 << 20;
+// The last part of a path, as the boxes name it (CP932).
+std::string fileName(const std::string& path);
+// A whole file's bytes; EInOutError naming the file when it cannot be read,
+// is not a regular file (a folder, a device, a pipe: access is refused) or
+// holds more than maxDataFileSize bytes.
 std::string readDataFile(const std::string& path);
 
 // Reads values as the game always has: an integer skips blanks and line
@@ -65,12 +74,30 @@ private:
     std::string out_;
 };
 
-// Replaces `path` safely: the bytes go to a temporary file in the same
-// folder, are flushed to the disk, and the file is renamed over `path`,
-// keeping its mode. A file without write permission (read-only, for root
-// too) is refused as the platform refuses to write it. On failure the old
-// file stays whole and EInOutError is thrown.
+// A file's new bytes, written to a temporary file in the same folder and
+// flushed to the disk, waiting to be renamed over the file. Files made
+// ready first are put in place together: a failure before then leaves each
+// as it was. A file without write permission (read-only, for root too), or
+// not a regular file, is refused as the platform refuses to write it. The
+// new file keeps the old one's mode, or takes the mode and time of
+// `timeOf`. Failures throw EInOutError naming the file.
+class PendingFile {
+public:
+    PendingFile(std::string path, const std::string& bytes, const struct stat* timeOf = nullptr);
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    ~PendingFile();   // the new bytes are removed unless they were put in place
+    void commit();
+
+private:
+    std::string path_;
+    std::string tmp_;
+};
+// Replaces `path` safely: on failure the old file stays whole.
 void replaceFile(const std::string& path, const std::string& bytes);
+// Replaces `to` as safely with the bytes of the data file `from`, its mode
+// and time too.
+void copyFile(const std::string& from, const std::string& to);
 // Writes a file that is not there yet, whole or not at all; EInOutError
 // when it cannot, or when the file is there already.
 void createFile(const std::string& path, const std::string& bytes);

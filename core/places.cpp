@@ -19,7 +19,7 @@ bool portable(const fs::path& program) { return writable(program) && writable(pr
 std::string gameFilesDir(const std::string& programDir)
 {
     const fs::path program(programDir);
-    const fs::path share = program.parent_path() / "share" / "miruhe";
+    const fs::path share = program.parent_path() / "share" / "games" / "miruhe";
     std::error_code ec;
     return !portable(program) && fs::is_directory(share / "dat", ec) ? share.string() : programDir;
 }

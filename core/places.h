@@ -3,7 +3,7 @@
 #include <string>
 
 // Start-up, for a program in `programDir`: portable when that folder and its
-// dat/ can be written, else installed (its files in programDir/../share/miruhe
+// dat/ can be written, else installed (its files in programDir/../share/games/miruhe
 // when there, else in programDir itself), the player's folder being
 // $XDG_DATA_HOME/miruhe (~/.local/share/miruhe without it). That folder is
 // made if missing and given a copy of the initial save when it has none.

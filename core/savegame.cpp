@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/backups.h"
 #include "core/datafile.h"
 #include "core/language.h"
 #include "core/paths.h"
@@ -76,21 +77,40 @@ struct OneLine {
 };
 
 bool failed = false;
+// The bytes of my.dat as this program last read it, in the game's own
+// form, or wrote it: the save that may become a backup.
+std::string lastSaved;
 // The tables as the files hold them; the game sees them in its language.
 std::array<titem, 256> itemsRead;
 std::array<tmap, 99> areasRead;
 
 } // namespace
 
+std::string saveFileToRead()
+{
+    // Where the player's folder could not take a save, the initial one is read.
+    std::error_code ec;
+    return std::filesystem::exists(saveFilePath(), ec) ? saveFilePath() : datPath("my.dat");
+}
+
+namespace {
+tmy parseSave(const std::string& bytes, const std::string& path)
+{
+    tmy state;
+    Load save{DataReader(bytes, fileName(path), PastEnd::Error)};
+    saveFields(save, state);
+    return state;
+}
+} // namespace
+
+tmy readSaveFile(const std::string& path) { return parseSave(readDataFile(path), path); }
+
 void loadGameData()
 {
     failed = true;   // until all three files are read
-    tmy state;
-    // Where the player's folder could not take a save, the initial one is read.
-    std::error_code ec;
-    const std::string path = std::filesystem::exists(saveFilePath(), ec) ? saveFilePath() : datPath("my.dat");
-    Load save{DataReader::open(path, PastEnd::Error)};
-    saveFields(save, state);
+    const std::string path = saveFileToRead();
+    const std::string bytes = readDataFile(path);
+    tmy state = parseSave(bytes, path);
 
     std::array<titem, 256> items;
     DataReader itemFile = DataReader::open(datPath("item.dat"));
@@ -115,6 +135,7 @@ void loadGameData()
     areasRead = std::move(areas);
     translateTables();
     failed = false;
+    lastSaved = path == saveFilePath() && saveFileBytes() == bytes ? bytes : std::string();
 }
 
 void translateTables()
@@ -148,13 +169,22 @@ void saveGame()
     OneLine oneLine;
     saveFields(oneLine, my);
     enterRanking();
-    replaceFile(saveFilePath(), saveFileBytes());
-    writeRecordFile();
+    // Both files are written beside themselves first: when either cannot
+    // be, neither is replaced.
+    const std::string bytes = saveFileBytes();
+    PendingFile save(saveFilePath(), bytes);
+    PendingFile record(recordFilePath(), recordFileBytes());
+    keepBackups(lastSaved);
+    save.commit();
+    lastSaved = bytes;
+    record.commit();
 }
 
 void discardUnfinishedSaves()
 {
     discardUnfinishedReplace(saveFilePath());
+    for (int k = 1; k <= backupCount; ++k)
+        discardUnfinishedReplace(backupPath(k));
     discardUnfinishedReplace(recordFilePath());
 }
 

@@ -1,6 +1,7 @@
 // Things that appear on the field and answer a click.
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "ui/form1.h"
@@ -23,7 +24,7 @@ void TForm1::coin_cgMouseDown()
     playCue(1, "coin.wav");
     const int n = my.karma >= 11 && R(3) == 0 ? 2 : 1;
     setMessage(fill("金貨：%1枚を見つけた"_sj, {num(n)}));
-    my.coins += n;
+    addTo(my.coins, n);
 }
 
 // The rift, closed before anyone walks into it.
@@ -32,7 +33,7 @@ void TForm1::koku_cgMouseDown()
     park(koku_cg);
     playCue(1, "koku.wav");
     setMessage("刻印を焼却した 金貨+1"_sj);
-    my.coins += 1;
+    addTo(my.coins, 1);
 }
 
 // The seal mark burns the hand until a search has cooled it.
@@ -42,17 +43,17 @@ void TForm1::doku_cgMouseDown()
         playCue(1, "18.wav");
         flashRed();
         setMessage("焼けどした"_sj);
-        my.soul -= 1;
+        addTo(my.soul, -1);
         return;
     }
     park(doku_cg);
     playCue(1, "koku.wav");
     if (R(5) != 0) {
         setMessage("刻印を解いた 金貨+1"_sj);
-        my.coins += 1;
+        addTo(my.coins, 1);
     } else {
         setMessage("刻印を解いた 封印金貨+1"_sj);
-        my.itemCount[105] += 1;
+        addTo(my.itemCount[105], 1);
         rebuildItemList();
     }
     sealMarkState = 0;
@@ -64,5 +65,5 @@ void TForm1::toki_cgMouseDown()
     playCue(1, "toki.wav");
     const int n = R(10) + 1;
     setMessage(fill("死のエネルギーが %1回復した!!"_sj, {num(n)}));
-    my.deathEnergy += n;
+    addTo(my.deathEnergy, n);
 }

@@ -6,6 +6,7 @@
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "story/encounters.h"
 #include "ui/dialogs.h"
@@ -48,15 +49,15 @@ void fall()
     Form1->kutu_b->hide();
     const int r = R(11);
     if (r <= 3) {
-        my.deathEnergy -= 10;
+        addTo(my.deathEnergy, -10);
         setMessage("穴に落ちてしまった!! 死のエネルギーが 10減少した"_sj);
     } else if (r <= 7) {
-        my.soul -= 3;
+        addTo(my.soul, -3);
         setMessage("穴に落ちてしまった!! 魂が 3ダメージを負った"_sj);
     } else if (r == 8) {
         setMessage("咄嗟に穴を避けた!!"_sj);
     } else if (r == 9) {
-        my.soulArmor -= 1;
+        addTo(my.soulArmor, -1);
         setMessage("穴に落ちてしまった!! 魂の鎧が 1減ってしまった"_sj);
     } else {
         enterArea(11);   // the bottom of the underworld, with its toll
@@ -72,17 +73,17 @@ void stumble()
     case 0:
         playCue(1, "18.wav");
         setMessage("石に足をぶつけた!! 死のエネルギーが 10減少した"_sj);
-        my.deathEnergy -= 10;
+        addTo(my.deathEnergy, -10);
         break;
     case 1:
         playCue(1, "18.wav");
         setMessage("躓いて転んでしまった!! 魂が 2ダメージを負った"_sj);
-        my.soul -= 2;
+        addTo(my.soul, -2);
         break;
     case 2:
         playCue(1, "18.wav");
         setMessage("転んで足を骨折してしまった!! 最大魂が 1減少した"_sj);
-        my.maxSoul = std::max(my.maxSoul - 1, 1);
+        my.maxSoul = saturate(std::max<int64_t>(int64_t(my.maxSoul) - 1, 1));
         break;
     }
     nextBackground();
@@ -92,7 +93,7 @@ void stumble()
 void hurt(int d)
 {
     setMessage(fill("%1ダメージ受けた"_sj, {num(d)}));
-    my.soul -= d;
+    addTo(my.soul, -int64_t(d));
     CheckDeath();
 }
 
@@ -108,7 +109,7 @@ void rift()
     }
     hidePlayButtons();
     setMessage({});   // the last step's words would show through the creature's
-    enemyMaxHp = R(my.maxSoul) + my.maxSoul + my.soulArmor + my.soulSword + 10;
+    enemyMaxHp = saturate(int64_t(R(my.maxSoul)) + my.maxSoul + my.soulArmor + my.soulSword + 10);
     enemyItem = 36;
     enemyAlignment = -6;
     fadeInPortrait("koku.bmp");
@@ -129,19 +130,19 @@ void burn()
 void statusEffects()
 {
     if (my.statusFaith >= 1)
-        my.deathEnergy -= 1;
+        addTo(my.deathEnergy, -1);
     if (R(20) == 0)
         my.statusFaith = 0;
     if (my.statusGrudge >= 1)
-        my.deathEnergy += 1;
+        addTo(my.deathEnergy, 1);
     if (R(20) == 0)
         my.statusGrudge = 0;
     if (my.statusPoison >= 1)
-        my.soul -= 1;
+        addTo(my.soul, -1);
     if (R(20) == 0)
         my.statusPoison = 0;
     if (my.statusHeal == 1)
-        my.soul += 1;
+        addTo(my.soul, 1);
     if (R(20) == 0)
         my.statusHeal = 0;
 }
@@ -173,7 +174,7 @@ void ordinaryStep()
     f.state_l3->setCaption({});
     setMessage({});
     nextBackground();
-    my.distance += 1;
+    addTo(my.distance, 1);
     if (my.distance >= at(areaTable, my.currentArea).length) {
         hidePlayButtons();
         meetGuardian();
@@ -182,8 +183,8 @@ void ordinaryStep()
     rollEncounter();
     statusEffects();
     const int cost = stepCost();
-    my.deathEnergy -= cost;
-    my.energySpent += cost;
+    addTo(my.deathEnergy, -int64_t(cost));
+    addTo(my.energySpent, cost);
     if (my.energySpent % 100 == 99 && soulSwordReleased == 0) {
         playCue(2, "s_ken.wav");
         soulSwordReleased = 1;
@@ -240,7 +241,7 @@ void TForm1::kutu_bMouseDown()
     setMessage("ジャンプ！"_sj);
     if (my.karma < -5 && R(5) == 0) {
         playCue(0, "18.wav");
-        my.soul -= 1;
+        addTo(my.soul, -1);
         setMessage("転んでしまった....魂 -1"_sj);
     }
 }

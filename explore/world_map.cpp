@@ -1,6 +1,7 @@
 // The world map: destinations, gates, saves and the energy purchase.
 #include "core/savegame.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "ui/dialogs.h"
@@ -61,7 +62,7 @@ void TForm1::map_b0Click()
         return;
     }
     playAreaMusic();
-    my.itemCount[104] -= 1;
+    addTo(my.itemCount[104], -1);
     rebuildItemList();
     playCue(0, "bell.wav");
     showMessage("門番「……通行証か。たしかに審判の印だ。一枚、預かっておく」"_sj);
@@ -146,7 +147,7 @@ void TForm1::map_b13Click()
     showMessage("番人「おや、穴あき銭じゃないか。ひっひ……この穴から覗くとな、昔の冥界が見えるんじゃよ」"_sj);
     playCue(0, "b.wav");
     showMessage(fill("番人「よかろう、通りな。奥の店じゃ封印金貨しか通じんからね」\r\r%1 -1"_sj, {itemTable[33].name}));
-    my.itemCount[33] -= 1;
+    addTo(my.itemCount[33], -1);
     rebuildItemList();
     playMusic("purplegrass.mid");
     setOut(13);
@@ -172,10 +173,10 @@ void TForm1::Button8Click()
         playCue(0, "no.wav");
         return;
     }
-    my.deathEnergy -= 50;
+    addTo(my.deathEnergy, -50);
     playCue(0, "1.wav");
     if (!saveGameOrReport()) {
-        my.deathEnergy += 50;
+        addTo(my.deathEnergy, 50);
         return;
     }
     showMessage("セーブしました"_sj);
@@ -196,9 +197,9 @@ void TForm1::Button10Click()
         playCue(0, "no.wav");
         return;
     }
-    my.coins -= 5;
+    addTo(my.coins, -5);
     playCue(0, "toki.wav");
-    my.deathEnergy += 20;
+    addTo(my.deathEnergy, 20);
     showMessage("死のエネルギーが 20増えた"_sj);
     playCue(0, "1.wav");
 }

@@ -6,6 +6,7 @@
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/shop.h"
 #include "ui/form1.h"
@@ -29,7 +30,9 @@ void rebuildItemList()
 
 void takeSelectedItem()
 {
-    if (--at(my.itemCount, selectedItem) <= 0) {
+    int32_t& held = at(my.itemCount, selectedItem);
+    addTo(held, -1);
+    if (held <= 0) {
         selectedItem = -1;
         Form1->item_list->setItemText(Form1->item_list->currentRow(), {});
     }
@@ -58,7 +61,7 @@ void describeItem()
 
 // Holy karma blesses a healing, dark karma an attack: one more point for
 // each of the three thresholds passed, with chance 1/5 each.
-int blessing(int karma)
+int blessing(int64_t karma)
 {
     int n = 0;
     for (int threshold : {5, 10, 15})
@@ -92,25 +95,25 @@ bool useSelectedItem()
     const bool fighting = inBattle == 1;
     switch (item.kind) {
     case 0: {
-        const int n = v + blessing(my.karma) + difficultyBonus();
-        my.soul += n;
+        const int n = saturate(int64_t(v) + blessing(my.karma) + difficultyBonus());
+        addTo(my.soul, n);
         showItemNote(fill("魂が%1回復した"_sj, {num(n)}));
         break;
     }
     case 1:
-        my.maxSoul += v / 30;
+        addTo(my.maxSoul, v / 30);
         showItemNote(fill("最大魂が%1増えた"_sj, {num(v / 30)}));
         break;
     case 2:
-        my.soulSword += v / 30;
+        addTo(my.soulSword, v / 30);
         showItemNote(fill("魂の剣が%1増えた"_sj, {num(v / 30)}));
         break;
     case 3:
-        my.consciousness = std::max(0, my.consciousness + v);
+        my.consciousness = saturate(std::max<int64_t>(0, int64_t(my.consciousness) + v));
         showItemNote(fill("意識が%1増えた"_sj, {num(v)}));
         break;
     case 4:
-        my.memory = std::max(0, my.memory + v);
+        my.memory = saturate(std::max<int64_t>(0, int64_t(my.memory) + v));
         showItemNote(fill("記憶が%1増えた"_sj, {num(v)}));
         break;
     case 5:
@@ -118,7 +121,7 @@ bool useSelectedItem()
             showItemNote(crumbled());
             break;
         }
-        my.distance = std::max(0, my.distance + v);
+        my.distance = saturate(std::max<int64_t>(0, int64_t(my.distance) + v));
         showItemNote(fill("距離が%1進んだ"_sj, {num(v)}));
         break;
     case 6:
@@ -140,14 +143,14 @@ bool useSelectedItem()
         break;
     case 8:
         if (strikes(fighting)) {
-            const int n = v + blessing(-my.karma);
-            enemyHp -= n;
+            const int n = saturate(int64_t(v) + blessing(-int64_t(my.karma)));
+            addTo(enemyHp, -int64_t(n));
             showItemNote(fill("敵に%1ダメージ与えた!!"_sj, {num(n)}));
         }
         break;
     case 9: {
-        const int n = v + difficultyBonus();
-        my.deathEnergy += n;
+        const int n = saturate(int64_t(v) + difficultyBonus());
+        addTo(my.deathEnergy, n);
         showItemNote(fill("死のエネルギーが%1回復した"_sj, {num(n)}));
         break;
     }
@@ -156,37 +159,37 @@ bool useSelectedItem()
         showItemNote(fill("天より認められ、個体スコアが%1上昇した"_sj, {num(v)}));
         break;
     case 11:
-        my.soulArmor += v / 30;
+        addTo(my.soulArmor, v / 30);
         showItemNote(fill("魂の鎧が%1増えた"_sj, {num(v / 30)}));
         break;
     case 12:
         playCue(1, "coin.wav");
-        my.coins += v;
+        addTo(my.coins, v);
         showItemNote(fill("金貨が %1増えた"_sj, {num(v)}));
         break;
     case 13:
         playCue(1, v < 0 ? "carma_down.wav" : "carma_up.wav");
-        changeKarma(-v);
+        changeKarma(-int64_t(v));
         showItemNote(fill("魂に変調が....カルマ %1"_sj, {num(v)}));
         break;
     case 14:
-        --my.soulSword;
-        my.deathEnergy += v;
+        addTo(my.soulSword, -1);
+        addTo(my.deathEnergy, v);
         showItemNote(fill("魂の剣が 1下がり、死のエネルギーが %1上昇した!!"_sj, {num(v)}));
         break;
     case 15:
-        --my.soulArmor;
-        my.deathEnergy += v;
+        addTo(my.soulArmor, -1);
+        addTo(my.deathEnergy, v);
         showItemNote(fill("魂の鎧が 1下がり、死のエネルギーが %1上昇した!!"_sj, {num(v)}));
         break;
     case 16:
-        my.deathEnergy -= v;
-        my.soul += v / 4;
+        addTo(my.deathEnergy, -int64_t(v));
+        addTo(my.soul, v / 4);
         showItemNote(fill("死のエネルギーが %1減少し、魂が %2回復した!!"_sj, {num(v), num(v / 4)}));
         break;
     case 17:
-        ++my.soulSword;
-        my.deathEnergy -= v;
+        addTo(my.soulSword, 1);
+        addTo(my.deathEnergy, -int64_t(v));
         showItemNote(fill("死のエネルギーが %1減少し、魂の剣が 1上昇した!!"_sj, {num(v)}));
         break;
     case 18:
@@ -207,17 +210,17 @@ bool useSelectedItem()
     case 21: {
         // Soothing to one side of the karma, hurting to the other.
         const bool soothes = item.kind == 20 ? my.karma >= 0 : my.karma <= 0;
-        my.soul += soothes ? v : -v;
+        addTo(my.soul, soothes ? v : -int64_t(v));
         showItemNote(fill(soothes ? "魂が%1回復した"_sj : "魂が%1減少した"_sj, {num(v)}));
         break;
     }
     case 22:
-        my.deathEnergy += v;
+        addTo(my.deathEnergy, v);
         changeKarma(1);
         showItemNote(fill("死のエネルギーが %1回復した"_sj, {num(v)}));
         break;
     case 23:
-        my.soul += v;
+        addTo(my.soul, v);
         changeKarma(-1);
         showItemNote(fill("魂が %1回復した"_sj, {num(v)}));
         break;
@@ -226,16 +229,16 @@ bool useSelectedItem()
         break;
     case 25:
         if (strikes(fighting)) {
-            my.deathEnergy -= 5 * v;
-            enemyHp -= v;
-            showItemNote(fill("敵に%1ダメージ与え、死のエネルギーを %2ロストした"_sj, {num(v), num(5 * v)}));
+            addTo(my.deathEnergy, -5 * int64_t(v));
+            addTo(enemyHp, -int64_t(v));
+            showItemNote(fill("敵に%1ダメージ与え、死のエネルギーを %2ロストした"_sj, {num(v), num(5 * int64_t(v))}));
         }
         break;
     case 26: {
         const int n = v / 100;
-        my.soulSword += n;
-        my.soulArmor += n;
-        my.maxSoul += n;
+        addTo(my.soulSword, n);
+        addTo(my.soulArmor, n);
+        addTo(my.maxSoul, n);
         showItemNote(fill("最大魂、魂の剣、魂の鎧が全て %1ずつ増えた"_sj, {num(n)}));
         break;
     }
@@ -263,7 +266,7 @@ bool useSelectedItem()
         if (strikes(fighting)) {
             const int n = my.coins;
             my.coins = 0;
-            enemyHp -= n;
+            addTo(enemyHp, -int64_t(n));
             showItemNote(fill("敵に%1ダメージ与え、金貨を全てロストした"_sj, {num(n)}));
         }
         break;
@@ -271,14 +274,14 @@ bool useSelectedItem()
         if (strikes(fighting)) {
             const int n = my.memory / 10;
             my.memory = 0;
-            enemyHp -= n;
+            addTo(enemyHp, -int64_t(n));
             showItemNote(fill("敵に%1ダメージ与え、記憶を全てロストした"_sj, {num(n)}));
         }
         break;
     case 34:
         if (strikes(fighting)) {
-            const int n = my.maxSoul - my.soul;
-            enemyHp -= n;
+            const int n = saturate(int64_t(my.maxSoul) - my.soul);
+            addTo(enemyHp, -int64_t(n));
             showItemNote(fill("敵に%1ダメージ与えた"_sj, {num(n)}));
         }
         break;
@@ -286,7 +289,7 @@ bool useSelectedItem()
     case 36:
         // Charms against one side only: dark enemies (35) or holy ones (36).
         if (strikes(fighting && (item.kind == 35 ? enemyAlignment < 0 : enemyAlignment > 0))) {
-            enemyHp -= v;
+            addTo(enemyHp, -int64_t(v));
             showItemNote(fill("敵に%1ダメージ与えた"_sj, {num(v)}));
         }
         break;

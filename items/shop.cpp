@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "ui/form1.h"
@@ -89,15 +90,15 @@ void TForm1::Button2Click()
             playCue(0, "no.wav");
             return;
         }
-        my.coins -= price;
+        addTo(my.coins, -int64_t(price));
     } else {
         if (my.itemCount[sealedCoin] <= 0) {
             playCue(0, "no.wav");
             return;
         }
-        --my.itemCount[sealedCoin];
+        addTo(my.itemCount[sealedCoin], -1);
     }
-    ++at(my.itemCount, shopSelected);
+    addTo(at(my.itemCount, shopSelected), 1);
     playCue(1, "buy.wav");
     describeOffer();
     rebuildItemList();
@@ -114,7 +115,7 @@ void TForm1::sell_bClick()
         playCue(0, "no.wav");
         return;
     }
-    my.coins += salePrice(selectedItem);
+    addTo(my.coins, salePrice(selectedItem));
     playCue(1, "coin.wav");
     takeSelectedItem();
 }

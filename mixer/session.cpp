@@ -14,10 +14,16 @@ MixerState mixer;
 namespace {
 constexpr uint16_t CheckMark = 0x5432;
 
+// The settings file's bytes: none when there is no file, an error when
+// there is one that cannot be read (a folder, say).
 std::string readSettings()
 {
     std::ifstream in(mixerSettingsPath(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    try {
+        return {std::istreambuf_iterator<char>(in), {}};
+    } catch (const std::exception&) {
+        throw EMixerError("Cannot read the settings file");
+    }
 }
 
 uint32_t rateOf(int code) { return code == 22 ? 22050 : code == 44 ? 44100 : 11025; }

@@ -4,6 +4,7 @@
 
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "story/scene_kit.h"
 #include "story/scenes.h"
@@ -32,7 +33,7 @@ const Cast holySpirit{"sinsei.bmp", "神聖霊。光に傾いた魂を追いか�
 void sleepSpace()
 {
     hidePlayButtons();
-    const int price = R(4) + 4 + my.consciousness;
+    const int price = saturate(int64_t(R(4)) + 4 + my.consciousness);
     offerCoins = -price;
     meet(sleepingPlace, 99, 37, 10);
     say(fill("スリープスペースだ。休みますか？要：金貨 %1枚"_sj, {num(price)}));
@@ -43,7 +44,7 @@ void sleepSpace()
 void savePoint()
 {
     hidePlayButtons();
-    meet(keeper, my.consciousness + 3 + my.soulArmor, -1, 1);
+    meet(keeper, int64_t(my.consciousness) + 3 + my.soulArmor, -1, 1);
     sayLines({"シオリ「ここまでのきみを、この本に書き留めておく？」"});
     ask(9);
 }
@@ -53,7 +54,7 @@ void savePoint()
 void wanderingSpirit()
 {
     hidePlayButtons();
-    const int strength = R(3) + my.consciousness + my.soulArmor + my.soulSword + 2;
+    const int strength = saturate(int64_t(R(3)) + my.consciousness + my.soulArmor + my.soulSword + 2);
     const int item = randomNamedItem();
     if (my.karma <= -10) {
         enemySpecial = 1;
@@ -79,31 +80,31 @@ void blessingOfArea8()
     switch (R(9)) {
     case 0:
         setMessage("ウッサーマの呪い 魂 +1"_sj);
-        my.soul += 1;
+        addTo(my.soul, 1);
         break;
     case 1:
         setMessage("ウッサーマの呪い 魂 +5"_sj);
-        my.soul += 5;
+        addTo(my.soul, 5);
         break;
     case 2:
         setMessage("ウッサーマの呪い 最大魂 +1"_sj);
-        my.maxSoul += 1;
+        addTo(my.maxSoul, 1);
         break;
     case 3:
         setMessage("ウッサーマの呪い 魂の剣 +1"_sj);
-        my.soulSword += 1;
+        addTo(my.soulSword, 1);
         break;
     case 4:
         setMessage("ウッサーマの呪い 魂の鎧 +1"_sj);
-        my.soulArmor += 1;
+        addTo(my.soulArmor, 1);
         break;
     case 5:
         setMessage("ウッサーマの呪い 死のエネルギー +10"_sj);
-        my.deathEnergy += 10;
+        addTo(my.deathEnergy, 10);
         break;
     case 6:
         setMessage("ウッサーマの呪い 死のエネルギー +20"_sj);
-        my.deathEnergy += 20;
+        addTo(my.deathEnergy, 20);
         break;
     case 7:
         setMessage("ウッサーマの呪い 個体スコアUP"_sj);
@@ -192,7 +193,7 @@ bool act(int r)
     case 20:
         if (my.difficulty >= 2) {
             showPicture("ibara.bmp");
-            my.soul -= 1;
+            addTo(my.soul, -1);
             playCue(0, "18.wav");
             setMessage("怪我を負った....魂 -1"_sj);
         }

@@ -9,7 +9,7 @@
 
 void exeInTheHall()
 {
-    meet(exe, my.maxSoul + 35, randomNamedItem(), 0);
+    meet(exe, int64_t(my.maxSoul) + 35, randomNamedItem(), 0);
     static const Story story{14, {
         {"エグゼ「……ここまで来た魂は久しぶりだ」",
          "エグゼ「俺はエグゼ。かつて、管理者達の執行者だった」",
@@ -43,20 +43,20 @@ void exeInTheHall()
 
 void exeBeyondSilent()
 {
-    meet(exe, my.maxSoul + 35, randomNamedItem(), 0);
+    meet(exe, int64_t(my.maxSoul) + 35, randomNamedItem(), 0);
     walkOn();
 }
 
 void exeBeyond()
 {
-    meet(exe, my.maxSoul + 35, randomNamedItem(), 0);
+    meet(exe, int64_t(my.maxSoul) + 35, randomNamedItem(), 0);
     sayLines({"エグゼ「門の奥か。俺が沈めた魂たちも、ここを通れたのだろうか」"});
     walkOn();
 }
 
 void exeInTheDepths()
 {
-    meet(exe, my.maxSoul + 35, randomNamedItem(), 0);
+    meet(exe, int64_t(my.maxSoul) + 35, randomNamedItem(), 0);
     static const Story story{16, {
         {"エグゼ「$……か。こんな底まで落ちてくるとはな」"},
         {"エグゼ「ここは冥界の底。俺が沈めた魂たちの、行き着く場所だ」",

@@ -3,6 +3,7 @@
 // hurt. Beyond the gate the same faces turn up again, a little changed.
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "story/scene_kit.h"
 #include "story/stories.h"
 #include "ui/form1.h"
@@ -103,7 +104,7 @@ void gaigaruAtTheGate()
 
 void gaigaruInTheField()
 {
-    const int strength = my.consciousness + my.maxSoul + 8;
+    const int strength = saturate(int64_t(my.consciousness) + my.maxSoul + 8);
     const int item = R(254);   // whatever he picked up on the way
     meet(gaigaru, strength, at(itemTable, item).name.empty() ? 1 : item, 0);
     sayLines({"ガイガル「……なんだ、おまえか。今日はやらねえよ」",
@@ -127,7 +128,7 @@ void hirokoAtTheGate()
 
 void hirokoBeyond()
 {
-    meet(hiroko, my.consciousness + 8, 2, -1);
+    meet(hiroko, int64_t(my.consciousness) + 8, 2, -1);
     sayLines({"ヒロコ「ピ……最近、油の代わりにお茶を飲んでみてるの。あったかい」"});
     walkOn();
 }
@@ -141,7 +142,7 @@ void pedoAtTheGate()
 
 void pedoBeyond()
 {
-    meet(pedo, R(5) + my.soulSword + my.soulArmor + my.consciousness + 7, 3, 0);
+    meet(pedo, int64_t(R(5)) + my.soulSword + my.soulArmor + my.consciousness + 7, 3, 0);
     sayLines({"ペド「痛いの、少しだけ減ったの。……ここまで、自分で歩けたから」"});
     walkOn();
 }

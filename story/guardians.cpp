@@ -2,6 +2,7 @@
 // defeat conquers the area; in three places a shopkeeper.
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/shop.h"
 #include "story/encounters.h"
@@ -17,7 +18,7 @@ namespace {
 
 // The figure at the road's end: portrait, values, profile, then its music
 // (mostly none) before it speaks.
-void stand(const char* picture, int strength, int item, int alignment, const char* profile,
+void stand(const char* picture, int64_t strength, int item, int alignment, const char* profile,
            const char* music = "not")
 {
     fadeInPortrait(picture);
@@ -48,7 +49,7 @@ bool throwsBack()
         return false;
     showPlayButtons();
     setMessage("不思議な力ではじきとばされた..."_sj);
-    my.distance -= area == 0 ? R(40) + 30 : R(50) + 40;
+    addTo(my.distance, -int64_t(area == 0 ? R(40) + 30 : R(50) + 40));
     return true;
 }
 
@@ -99,7 +100,7 @@ void meetGuardian()
                   "ヒトダマ「みんなで、とけて……ひとつに、なろう……!!」"});
         return guardianFight();
     case 5:
-        stand(hitodama.picture, my.maxSoul + 15, 12, 0, "大ヒトダマ。塔を登りきれなかった魂たちが、寄り集まって燃えている");
+        stand(hitodama.picture, int64_t(my.maxSoul) + 15, 12, 0, "大ヒトダマ。塔を登りきれなかった魂たちが、寄り集まって燃えている");
         sayLines({"大ヒトダマ「ここまで登ってきた魂は、みんな、ぼくになった」",
                   "大ヒトダマ「管理者達に会いたくて……でも、扉は開かなかった」",
                   "大ヒトダマ「きみも、ぼくになろう。もう、さみしくないよ!!」"});
@@ -116,7 +117,7 @@ void meetGuardian()
                   "天秤の天使「借りものの光なら、ここで剥がれ落ちるでしょう!!」"});
         return guardianFight();
     case 8: {
-        const int strength = my.maxSoul + my.soulArmor;
+        const int strength = saturate(int64_t(my.maxSoul) + my.soulArmor);
         stand("usakuma.bmp", strength, randomNamedItem(), 1, "うさくまちゃん。うさぎなのか、くまなのか。気まぐれなお店屋さん",
               "usakuma.mid");
         return shopOrFight(20, 0, 8, "うさくまちゃん「いらっしゃいませ～。うさぎ？くま？どっちでもいいよ～」",
@@ -139,13 +140,13 @@ void meetGuardian()
         sayLines({"無属性霊体「ココハ底……忘レラレタ者ハ……ココカラ出ラレナイ……」"});
         return guardianFight();
     case 12:
-        stand(witch.picture, my.coins + my.deathEnergy, 0, 0, witch.profile);
+        stand(witch.picture, int64_t(my.coins) + my.deathEnergy, 0, 0, witch.profile);
         sayLines({"魔女「ひっひっ、あたしの小屋まで来たね。さて、どれだけ重くなったか」",
                   "魔女「あたしが量ってやる。トトより、ちょいと厳しいよ」",
                   "魔女「手加減はしないよ。魔女ってのは、意地悪なもんさ!!」"});
         return guardianFight();
     case 13: {
-        const int strength = my.deathEnergy + my.soul + my.coins;
+        const int strength = saturate(int64_t(my.deathEnergy) + my.soul + my.coins);
         stand("12.bmp", strength, randomNamedItem(), 1, "ミスティウィング。洞穴の奥でランプを灯す隠者。封印金貨しか受け取らない");
         sayLines({"ミスティウィング「封印金貨一枚で、どれでも一つ。灯りの消えぬうちに選びな」"});
         return openShop(1, 20);

@@ -1,6 +1,7 @@
 #include "story/scene_kit.h"
 
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "ui/form1.h"
 #include "ui/message.h"
@@ -25,16 +26,16 @@ void sayLines(const Lines& lines)
         say(spoken(line));
 }
 
-void setEnemy(int strength, int item, int alignment)
+void setEnemy(int64_t strength, int item, int alignment)
 {
-    enemyMaxHp = strength;
+    enemyMaxHp = saturate(strength);   // worked out from numbers a save may hold at their limits
     enemyItem = item;
     enemyAlignment = alignment;
 }
 
 void introduce(const Cast& who) { showProfile(sjis(who.profile)); }
 
-void meet(const Cast& who, int strength, int item, int alignment)
+void meet(const Cast& who, int64_t strength, int item, int alignment)
 {
     setEnemy(strength, item, alignment);
     fadeInPortrait(who.picture);

@@ -1,6 +1,7 @@
 // What the character scenes are built from: meeting someone, their lines,
 // how far their stories have come, and the ways a scene ends.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,11 @@ std::string spoken(const char* line);
 void sayLines(const Lines& lines);
 
 // The opponent the character would make.
-void setEnemy(int strength, int item, int alignment);
+void setEnemy(int64_t strength, int item, int alignment);
 // Shows the character's profile with the opponent's values.
 void introduce(const Cast& who);
 // Sets the opponent, then fades the picture in and shows the profile.
-void meet(const Cast& who, int strength, int item, int alignment);
+void meet(const Cast& who, int64_t strength, int item, int alignment);
 
 // A character's story in one area, kept in my.eventFlag[flag]: the lines of
 // each step s -> s+1 in order, then the idle lines of the top stage.

@@ -3,11 +3,19 @@
 
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "story/stories.h"
 #include "ui/message.h"
 #include "ui/play_buttons.h"
 
 namespace {
+
+// The soul's numbers in 64 bits: a strength worked out from them cannot
+// run round, whatever a save holds.
+struct Soul {
+    int64_t soul, maxSoul, consciousness, soulSword, soulArmor, deathEnergy, coins;
+};
+Soul soul() { return {my.soul, my.maxSoul, my.consciousness, my.soulSword, my.soulArmor, my.deathEnergy, my.coins}; }
 
 // The judgement gate.
 void gate(int r)
@@ -43,7 +51,7 @@ void gate(int r)
 // The castle of trials.
 void castle(int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 0:
         return jiyuInTheCastle();
@@ -66,7 +74,7 @@ void castle(int r)
 // The emerald gate.
 void emeraldGate(int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 0:
         return yokoAtTheEmeraldGate();
@@ -93,7 +101,7 @@ void emeraldGate(int r)
 // シキハキ街, the merchants' town.
 void town(int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 1:
         return redSwordInTown();
@@ -119,7 +127,7 @@ void town(int r)
 // The purple field.
 void field(int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 0:
         return megumiInTheField();
@@ -142,7 +150,7 @@ void field(int r)
 // The tower.
 void tower(int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 0:
         return yokoInTheTower();
@@ -171,10 +179,10 @@ void tower(int r)
 // scales (7): the same but for who haunts them.
 void mirage(int area, int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 0: {
-        const int strength = R(m.soul) + m.consciousness + m.soulSword + m.soulArmor + 5;
+        const int64_t strength = R(m.soul) + m.consciousness + m.soulSword + m.soulArmor + 5;
         if (area == 6) {
             const int special = R(2) == 0 ? 1 : 0;
             return areaSpirit(devil, strength, special, -1, "悪魔「ククク……闇に惹かれて来たか。その魂、いただこう!!」");
@@ -202,7 +210,7 @@ void mirage(int area, int r)
 // area 10).
 void faces(int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 7:
         return megumiBeyond();
@@ -229,7 +237,7 @@ void faces(int r)
         grudge(Grudge::holy, m.consciousness + m.soulSword + 7, randomNamedItem(), 1);
         return attack();
     case 18: {
-        const int strength = R(10) + m.consciousness + m.soulSword + m.soulArmor + 1;
+        const int64_t strength = R(10) + m.consciousness + m.soulSword + m.soulArmor + 1;
         grudge(Grudge::nothing, strength, randomNamedItem(), 0);
         return walkOn();
     }
@@ -241,7 +249,7 @@ void faces(int r)
 // wanderers, and in the hall エグゼ keeps watch.
 void hallOrBeyond(int area, int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     const bool hall = area == 9;
     switch (r) {
     case 0:
@@ -275,10 +283,10 @@ void hallOrBeyond(int area, int r)
 // The depths below the holes.
 void depths(int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 0: {
-        const int strength = R(m.soul + 5) + m.consciousness + m.soulSword + m.soulArmor + 1;
+        const int64_t strength = R(saturate(m.soul + 5)) + m.consciousness + m.soulSword + m.soulArmor + 1;
         const int special = R(2) == 0 ? 3 : 0;
         return areaSpirit(neutralSpirit, strength, special, -1, "無属性霊体「ワタシハ……ナニモノデモナイ。ダカラ、オマエヲ映ス……」");
     }
@@ -296,7 +304,7 @@ void depths(int r)
         grudge(Grudge::despair, m.consciousness + 10, 21, 0);
         return walkOn();
     case 5: {
-        const int strength = R(10) + m.consciousness + m.soulSword + m.soulArmor + 1;
+        const int64_t strength = R(10) + m.consciousness + m.soulSword + m.soulArmor + 1;
         grudge(Grudge::nothing, strength, randomNamedItem(), 0);
         return walkOn();
     }
@@ -309,7 +317,7 @@ void depths(int r)
 // The witch's hut (12) and the cave (13), where the old grudges gather.
 void hutOrCave(int area, int r)
 {
-    const tmy& m = my;
+    const Soul m = soul();
     switch (r) {
     case 0:
         if (area == 12)

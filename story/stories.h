@@ -51,13 +51,13 @@ void exeInTheDepths();
 // The wanderers, met in many places: ヒトダマ and 霊人 (their lines belong
 // to the place), the クグワ, the merchant, and the spirits of areas 6, 7
 // and 11.
-void wisp(int strength, int item, const Lines& lines);
-void swordGhost(int strength, int item, const Lines& lines);
+void wisp(int64_t strength, int item, const Lines& lines);
+void swordGhost(int64_t strength, int item, const Lines& lines);
 enum class Grudge { loneliness, envy, despair, evil, holy, nothing, falseCharge, friendship, bloodRain, flash, stardust };
-void grudge(Grudge g, int strength, int item, int alignment);
+void grudge(Grudge g, int64_t strength, int item, int alignment);
 // Offers a random item at a price and puts question 5.
 void merchant();
 // The spirit attacks with its special blow (0 for none).
-void areaSpirit(const Cast& who, int strength, int special, int alignment, const char* line);
+void areaSpirit(const Cast& who, int64_t strength, int special, int alignment, const char* line);
 // The クグワ of pressure, who asks a toll (question 10). No draw reaches it.
 void pressureToll();

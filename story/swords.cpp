@@ -2,6 +2,7 @@
 // perhaps, to learn to lose. ジユウ, the trainee of the castle, named
 // himself and swings his wooden sword to become free of it.
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "story/scene_kit.h"
@@ -48,7 +49,7 @@ void redSwordInTown()
 
 void redSwordBeyond()
 {
-    meet(redSword, 6 * my.soulSword + 10, 39, 0);
+    meet(redSword, 6 * int64_t(my.soulSword) + 10, 39, 0);
     static const Story story{15, {
         {"レッドソード「門の奥で会うとはな。ここは、量られた者の通り道だ」"},
         {"レッドソード「トトに量られた。俺の心臓は、ひどく重かった」",
@@ -89,7 +90,7 @@ void jiyuInTheCastle()
     switch (tell(story)) {
     case 2:
         say(fill("【%1】を貰った!!"_sj, {itemTable[10].name}));
-        my.itemCount[10] += 1;
+        addTo(my.itemCount[10], 1);
         rebuildItemList();
         break;
     case 3:

@@ -2,23 +2,24 @@
 // ghosts, the grudges, the merchant, and the spirits of the far places.
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "story/stories.h"
 #include "ui/message.h"
 
-void wisp(int strength, int item, const Lines& lines)
+void wisp(int64_t strength, int item, const Lines& lines)
 {
     meet(hitodama, strength, item, 0);
     sayLines(lines);
 }
 
-void swordGhost(int strength, int item, const Lines& lines)
+void swordGhost(int64_t strength, int item, const Lines& lines)
 {
     meet(reijin, strength, item, 0);
     sayLines(lines);
 }
 
-void grudge(Grudge g, int strength, int item, int alignment)
+void grudge(Grudge g, int64_t strength, int item, int alignment)
 {
     // A grudge is named after the feeling that ate it, and speaks only of it.
     static const char* const lines[] = {
@@ -40,20 +41,19 @@ void grudge(Grudge g, int strength, int item, int alignment)
 
 void merchant()
 {
-    const int strength = R(my.consciousness) + my.coins + my.soulSword + 55;
+    const int strength = saturate(int64_t(R(my.consciousness)) + my.coins + my.soulSword + 55);
     const int item = randomNamedItem();
     meet(sigma, strength, item, 1);
     const titem& offer = at(itemTable, item);
     const int value = offer.value > 0 ? offer.value : 3;
-    int price = R(my.coins);
-    price += R(value);
+    const int price = saturate(int64_t(R(my.coins)) + R(value));
     say(fill("シグマ「【%1】なんてどうだい？金貨%2枚でどう？"_sj, {offer.name, num(price)}));
     ask(5);
     offerItem = item;
     offerCoins = -price;
 }
 
-void areaSpirit(const Cast& who, int strength, int special, int alignment, const char* line)
+void areaSpirit(const Cast& who, int64_t strength, int special, int alignment, const char* line)
 {
     enemySpecial = special;
     meet(who, strength, randomNamedItem(), alignment);
@@ -63,7 +63,7 @@ void areaSpirit(const Cast& who, int strength, int special, int alignment, const
 
 void pressureToll()
 {
-    meet(kuguwa, my.maxSoul + my.consciousness, 72, -2);
+    meet(kuguwa, int64_t(my.maxSoul) + my.consciousness, 72, -2);
     sayLines({"圧力のクグワ「オモイ……オモイゾ……」", "圧力のクグワ「コノ重サ……オマエニモ……ワケテヤル……」"});
     const int toll = my.coins / 2 + 1;
     say(fill("ここを通りたくば、金貨 %1枚を渡せ...."_sj, {num(toll)}));

@@ -66,7 +66,7 @@ void witchBeyond()
 
 void witchAtHome()
 {
-    meet(witch, my.soulSword + my.consciousness + my.soulArmor + 18, 4, -1);
+    meet(witch, int64_t(my.soulSword) + my.consciousness + my.soulArmor + 18, 4, -1);
     static const Story story{17, {
         {"魔女「ようこそ、あたしの小屋へ。散らかってるのは気にしないでおくれ」",
          "魔女「あたしはね、門も塔もなかった頃から、この世界にいるのさ」",

@@ -8,7 +8,7 @@
 
 void yokoAtTheEmeraldGate()
 {
-    meet(yoko, my.maxSoul + 25, 3, 1);
+    meet(yoko, int64_t(my.maxSoul) + 25, 3, 1);
     static const Story story{3, {
         {"夜子「あら、こんばんは。……ここは、いつだって夜みたいなものだけど」",
          "夜子「わたしは夜子。この体？ううん、借りものよ」",
@@ -48,7 +48,7 @@ void yokoInTown()
 
 void yokoInTheTower()
 {
-    meet(yoko, my.maxSoul + 35, 12, 0);
+    meet(yoko, int64_t(my.maxSoul) + 35, 12, 0);
     static const Story story{7, {
         {"夜子「来たのね。塔の上には、なんでも叶う体があるって聞いたの」",
          "夜子「空を飛べる体、疲れない体、お日さまの下を歩ける体」",
@@ -81,7 +81,7 @@ void yokoInTheTower()
 
 void adaAtTheEmeraldGate()
 {
-    meet(ada, my.soulSword + 25, 3, 1);
+    meet(ada, int64_t(my.soulSword) + 25, 3, 1);
     static const Story story{6, {
         {"エイダ「あっ!!お客さん？エイダと遊んでくれるの？」",
          "エイダ「$っていうの？エイダ、ちゃんとおぼえたよ!!」"},

@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QTest>
 #include <filesystem>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 
+#include "battle/defeat.h"
 #include "core/datafile.h"
 #include "core/paths.h"
 #include "core/ranking.h"
@@ -17,6 +24,7 @@
 #include "core/text.h"
 #include "tests/support/app.h"
 #include "tests/support/game.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 
 using namespace std::string_literals;
@@ -396,16 +404,18 @@ TEST_F(SaveFiles, AReadOnlySaveOrRecordFileIsRefusedAndKeptAsItWas)
     const std::string record = readFile(recordFilePath());
     my.coins = 4321;
     // Root may write anything: the mode bits decide, as the read-only attribute would.
+    // Neither file is replaced when either cannot be, and the box names it.
     for (const std::string& path : {dir.dat("my.dat"), recordFilePath()}) {
         fs::permissions(path, fs::perms(0444));
         boxes.texts.clear();
         guarded([] { saveGame(); });
-        EXPECT_EQ(boxes.texts, std::vector<std::string>{"ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj}) << path;
+        const std::string named = path == recordFilePath() ? "(記録.txt)"_sj : "(my.dat)";
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{"ﾌｧｲﾙ ｱｸｾｽが拒否されました\r"_sj + named});
         EXPECT_EQ(fs::status(path).permissions(), fs::perms(0444)) << path;
-        EXPECT_EQ(readFile(path), path == recordFilePath() ? record : save) << path;
+        EXPECT_EQ(readFile(dir.dat("my.dat")), save) << path;
+        EXPECT_EQ(readFile(recordFilePath()), record) << path;
         fs::permissions(path, fs::perms(0600));
     }
-    EXPECT_NE(readFile(dir.dat("my.dat")), save);   // the second round wrote the save before the record
     // A writable file keeps its mode.
     my.tryCount = 12;
     saveGame();
@@ -424,6 +434,89 @@ TEST_F(SaveFiles, AnItemWithAnEmptyNameIsNoItem)
     EXPECT_FALSE(itemTable[101].name.empty());
 }
 
+TEST_F(SaveFiles, TheLineNamedIsTheLineThatHoldsTheDamage)
+{
+    // A control character where a number should be is no blank to skip.
+    for (const std::string& bad : {"\0"s, "\x1a"s, "\v"s, " \x01 "s}) {
+        writeFile(dir.dat("my.dat"), withLine(readFile(dir.dat("my.dat")), 300, bad));
+        try {
+            loadGameData();
+            ADD_FAILURE() << "loaded";
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.what(), "入力値が数値ではありません\r(my.dat 300行目)"_sj);
+        }
+        writeFile(dir.dat("my.dat"), withLine(readFile(dir.dat("my.dat")), 300, "0"));
+    }
+}
+
+// Every data file is read only when it is a regular file of at most 16 MB:
+// a device, a pipe or a folder in its place is refused, named, at once.
+TEST_F(SaveFiles, OnlyRegularFilesOfAtMost16MBAreRead)
+{
+    namespace fs = std::filesystem;
+    const std::string refused = "ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj;
+    const auto errorFor = [&](const std::string& name, const std::function<void(const std::string&)>& make) {
+        const std::string path = dir.dat(name), keep = path + ".kept";
+        fs::rename(path, keep);
+        make(path);
+        const std::string text = errorOf([] { loadGameData(); });
+        fs::remove(path);
+        fs::rename(keep, path);
+        return text;
+    };
+    const auto zero = [](const std::string& p) { fs::create_symlink("/dev/zero", p); };
+    const auto pipe = [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); };
+    EXPECT_EQ(errorFor("my.dat", zero), refused + "\r(my.dat)");
+    EXPECT_EQ(errorFor("my.dat", pipe), refused + "\r(my.dat)");
+    EXPECT_EQ(errorFor("my.dat", [](const std::string& p) { fs::create_directory(p); }), refused + "\r(my.dat)");
+    EXPECT_EQ(errorFor("item.dat", pipe), refused + "\r(item.dat)");
+    EXPECT_EQ(errorFor("map.dat", zero), refused + "\r(map.dat)");
+    const std::string big = readFile(dir.dat("map.dat")) + std::string(16 << 20, '\n');
+    EXPECT_EQ(errorFor("map.dat", [&](const std::string& p) { writeFile(p, big); }),
+              "ﾌｧｲﾙが大きすぎます\r(map.dat)"_sj);
+    EXPECT_TRUE(loadFailed());
+    // 16 MB itself is read.
+    EXPECT_EQ(errorFor("map.dat", [&](const std::string& p) { writeFile(p, big.substr(0, 16 << 20)); }), "no error");
+}
+
+TEST_F(SaveFiles, EachSaveKeepsTheThreeBeforeItBesideIt)
+{
+    namespace fs = std::filesystem;
+    const auto saved = [&](int tries) {
+        my.tryCount = tries;
+        saveGame();
+        return readFile(dir.dat("my.dat"));
+    };
+    // The save shipped with the game is written as the game writes it: it
+    // loaded back, so it is the first backup.
+    const std::string shipped = readFile(dir.dat("my.dat"));
+    const std::string one = saved(1);
+    EXPECT_EQ(readFile(dir.dat("my.dat.1")), shipped);
+    EXPECT_FALSE(fs::exists(dir.dat("my.dat.2")));
+    const std::string two = saved(2), three = saved(3), four = saved(4);
+    EXPECT_EQ(readFile(dir.dat("my.dat.1")), three);
+    EXPECT_EQ(readFile(dir.dat("my.dat.2")), two);
+    EXPECT_EQ(readFile(dir.dat("my.dat.3")), one);
+    EXPECT_FALSE(fs::exists(dir.dat("my.dat.4")));
+    EXPECT_FALSE(fs::exists(recordFilePath() + ".1"));   // the record file is never read: it has none
+
+    // A my.dat the game did not write (edited by hand while it ran, or
+    // loaded in another form) never becomes a backup.
+    writeFile(dir.dat("my.dat"), withLine(four, 9, "50"));
+    saved(5);
+    EXPECT_EQ(readFile(dir.dat("my.dat.1")), three);
+    std::string lfOnly = withLine(readFile(dir.dat("my.dat")), 8, "6");
+    std::erase(lfOnly, '\r');
+    writeFile(dir.dat("my.dat"), lfOnly);
+    loadGameData();
+    EXPECT_EQ(my.tryCount, 6);
+    const std::string seven = saved(7);
+    EXPECT_EQ(readFile(dir.dat("my.dat.1")), three);
+    saved(8);
+    EXPECT_EQ(readFile(dir.dat("my.dat.1")), seven);
+    EXPECT_EQ(readFile(dir.dat("my.dat.2")), three);
+}
+
 TEST_F(SaveFiles, AFailedSaveKeepsTheOldFileWholeAndIsReported)
 {
     Boxes boxes;
@@ -433,7 +526,7 @@ TEST_F(SaveFiles, AFailedSaveKeepsTheOldFileWholeAndIsReported)
     my.coins = 12345;
     guarded([] { saveGame(); });
     ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj);
+    EXPECT_EQ(boxes.texts[0], "ﾌｧｲﾙ ｱｸｾｽが拒否されました\r(my.dat)"_sj);
     EXPECT_EQ(readFile(dir.dat("my.dat")), before);
 }
 
@@ -448,7 +541,7 @@ TEST(ReplaceFile, ADiskFullWriteLeavesTheOldFileAndNoTemporaryFile)
         replaceFile(path, std::string(100000, 'x'));
         ADD_FAILURE() << "the write succeeded";
     } catch (const EInOutError& e) {
-        EXPECT_EQ(e.what(), "ﾃﾞｨｽｸがいっぱいです"_sj);
+        EXPECT_EQ(e.what(), "ﾃﾞｨｽｸがいっぱいです\r(save.txt)"_sj);
     }
     EXPECT_EQ(readFile(path), "old");
     EXPECT_FALSE(std::filesystem::exists(replaceTempPath(path)));
@@ -485,6 +578,113 @@ TEST(StartUp, ADamagedSaveIsShownOverTheTitleAndNothingIsWrittenOverIt)
     guarded([&f] { f.y_bClick(); });
     EXPECT_FALSE(loadFailed());
     EXPECT_FALSE(visible(f.start_box));
+}
+
+// A damaged save with backups beside it: my.dat.1 damaged too, my.dat.2
+// good, saved at a time of its own.
+struct DamagedWithBackups {
+    std::string damaged, good, offer;
+    void operator()(const TempAppDir& dir)
+    {
+        const std::string shipped = readFile(dir.dat("my.dat"));
+        damaged = withLine(shipped, 300, "x");
+        good = withLine(withLine(shipped, 8, "7"), 380, "1");   // 7 tries, the prologue played
+        writeFile(dir.dat("my.dat"), damaged);
+        writeFile(dir.dat("my.dat.1"), shipped.substr(0, 200));
+        writeFile(dir.dat("my.dat.2"), good);
+        const QDateTime at(QDate(2024, 5, 1), QTime(12, 34));
+        const struct timespec times[2] = {{at.toSecsSinceEpoch(), 0}, {at.toSecsSinceEpoch(), 0}};
+        ::utimensat(AT_FDCWD, dir.dat("my.dat.2").c_str(), times, 0);
+        offer = "入力値が数値ではありません\r(my.dat 300行目)\r\r"_sj +
+                "前のセーブに戻る？\r（2024/05/01 12:34のセーブ、トライ回数：7回）"_sj;
+    }
+};
+
+std::vector<std::string> damagedFiles(const std::string& folder)
+{
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().starts_with("my.dat.damaged-"))
+            found.push_back(entry.path().string());
+    return found;
+}
+
+// The player presses Enter on the box of the start: the damaged save is
+// kept aside, the newest backup that loads is in its place, and continuing
+// goes on from it.
+TEST(GoingBack, EnterOnTheBoxOfTheStartGoesBackToTheLastGoodSave)
+{
+    DamagedWithBackups files;
+    TestGame game(VirtualAudio::Manual, std::ref(files));
+    TForm1& f = game.form();
+    QString shown;
+    QTimer enter;
+    QObject::connect(&enter, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shown = box->text();
+        shoot(box, "going_back");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    enter.start(0);
+    setDialogHook(nullptr);   // the real box
+    QCoreApplication::processEvents();
+    enter.stop();
+    EXPECT_EQ(shown, displayText(files.offer));
+    const std::vector<std::string> kept = damagedFiles(game.dir.path() + "/dat");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_TRUE(QRegularExpression("my\\.dat\\.damaged-\\d{8}-\\d{6}$").match(QString::fromStdString(kept[0])).hasMatch());
+    EXPECT_EQ(readFile(kept[0]), files.damaged);
+    EXPECT_EQ(readFile(game.dir.dat("my.dat")), files.good);
+    EXPECT_EQ(readFile(game.dir.dat("my.dat.2")), files.good);   // copied, not moved
+    EXPECT_EQ(readFile(game.dir.dat("my.dat.1")).size(), 200u);
+    EXPECT_FALSE(loadFailed());
+    EXPECT_EQ(my.tryCount, 7);
+    EXPECT_TRUE(visible(f.start_box));
+    guarded([&f] { f.y_bClick(); });
+    EXPECT_FALSE(visible(f.start_box));
+}
+
+// Continuing or a GAME OVER that meets a damaged save asks the same; no
+// keeps everything as it was, yes goes back.
+TEST(GoingBack, ContinueAndGameOverAskTooAndNoWritesNothing)
+{
+    DamagedWithBackups files;
+    TestGame game(VirtualAudio::Manual, std::ref(files));
+    TForm1& f = game.form();
+    QCoreApplication::processEvents();   // the box of the start, answered no
+    EXPECT_EQ(game.boxes, std::vector<std::string>{files.offer});
+    game.answers = {false};
+    guarded([&f] { f.y_bClick(); });
+    EXPECT_EQ(game.boxes, std::vector<std::string>(2, files.offer));
+    EXPECT_EQ(guardRecord().abandoned, 0);
+    EXPECT_TRUE(visible(f.start_box));
+    EXPECT_TRUE(loadFailed());
+    EXPECT_EQ(readFile(game.dir.dat("my.dat")), files.damaged);
+    EXPECT_TRUE(damagedFiles(game.dir.path() + "/dat").empty());
+
+    game.answers = {true};
+    game.clickThrough();
+    f.start_box->hide();
+    GameOver();
+    EXPECT_EQ(game.boxes.back(), files.offer);
+    EXPECT_TRUE(visible(f.start_box));
+    EXPECT_FALSE(loadFailed());
+    EXPECT_EQ(readFile(game.dir.dat("my.dat")), files.good);
+    EXPECT_EQ(damagedFiles(game.dir.path() + "/dat").size(), 1u);
+
+    // With no backup that loads, the box of the damage alone.
+    writeFile(game.dir.dat("my.dat"), files.damaged);
+    std::filesystem::remove(game.dir.dat("my.dat.2"));
+    guarded([&f] { f.y_bClick(); });
+    EXPECT_EQ(game.boxes.back(), "入力値が数値ではありません\r(my.dat 300行目)"_sj);
+    // A table that fails has no backups: its box alone.
+    writeFile(game.dir.dat("my.dat"), files.good);
+    writeFile(game.dir.dat("my.dat.1"), files.good);
+    writeFile(game.dir.dat("map.dat"), "x\r\nx\r\nx\r\n");
+    guarded([&f] { f.y_bClick(); });
+    EXPECT_EQ(game.boxes.back(), "入力値が数値ではありません\r(map.dat 3行目)"_sj);
 }
 
 TEST(StartUp, RemovesWhatASaveKilledMidwayLeftBehind)

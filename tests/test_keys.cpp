@@ -3,6 +3,7 @@
 // takes only Y; F1 helps.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -10,11 +11,13 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/settings.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tests/support/game.h"
 #include "ui/dialogs.h"
 #include "ui/play_buttons.h"
+#include "ui/volume.h"
 
 
 namespace {
@@ -274,6 +277,36 @@ TEST_F(Keys, EnterNeverConfirmsAnErasingPrompt)
             EXPECT_FALSE(answer(prompt, keys));
         }
     EXPECT_TRUE(answer(prompts[0], {Qt::Key_Y}));
+}
+
+// The volumes answer the character typed, whatever the layout needs for it
+// (AltGr on a German keyboard), and the desktop's own volume keys; the
+// window marks muted sound.
+TEST_F(Keys, TheVolumesAnswerAnyLayoutAndTheDesktopsKeys)
+{
+    auto typed = [&](int code, Qt::KeyboardModifiers mods, const char* text) {
+        QKeyEvent press(QEvent::KeyPress, code, mods, QString::fromLatin1(text));
+        QApplication::sendEvent(f.windowHandle(), &press);
+    };
+    typed(Qt::Key_8, Qt::GroupSwitchModifier, "[");   // AltGr+8
+    EXPECT_EQ(settingInt("sound/music", 0, 100, -1), 90);
+    typed(Qt::Key_7, Qt::GroupSwitchModifier | Qt::AltModifier, "{");
+    EXPECT_EQ(settingInt("sound/effects", 0, 100, -1), 90);
+    key(Qt::Key_VolumeDown);
+    EXPECT_EQ(settingInt("sound/music", 0, 100, -1), 80);
+    EXPECT_EQ(settingInt("sound/effects", 0, 100, -1), 80);
+    key(Qt::Key_VolumeUp);
+    EXPECT_EQ(settingInt("sound/effects", 0, 100, -1), 90);
+    auto marked = [&] {
+        const QWidget* mark = f.findChild<QWidget*>("mute_mark");
+        return mark && mark->isVisible();
+    };
+    EXPECT_FALSE(marked());
+    key(Qt::Key_VolumeMute);
+    EXPECT_TRUE(soundMuted());
+    EXPECT_TRUE(marked());
+    key(Qt::Key_M);
+    EXPECT_FALSE(marked());
 }
 
 } // namespace

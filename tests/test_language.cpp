@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -131,7 +130,8 @@ TEST_F(English, EveryTextFitsWhereItIsShown)
         } else if (e.file == "assets/dat/map.txt" || code.contains("hover(")) {
             rowsFit(f.map_l, 2, "%1,要:死のEnrgy %2");
         } else if (e.context != "miruhe" || QRegularExpression("showMessage\\(|askYesNo\\(|Error\\(|fail\\(|problem =|usage").match(code).hasMatch()
-                   || e.file == "ui/help.cpp" || e.file == "app/main.cpp" || e.file == "ui/form1.cpp" || e.file == "ui/status.cpp") {
+                   || e.file == "ui/help.cpp" || e.file == "app/main.cpp" || e.file == "ui/form1.cpp" || e.file == "ui/status.cpp"
+                   || (e.file.startsWith("core/") && e.file != "core/ranking.cpp")) {
             continue;   // a box grows with its text; the window's own words are measured in place below
         } else if (e.file == "story/cast.cpp" || code.contains("Cast ") || code.contains("stand(")) {
             rowsFit(f.state_l3, 7);
@@ -271,19 +271,6 @@ TEST_F(English, SpecialNamesAnswerToTheirEnglishSpelling)
     f.Button5Click();
     EXPECT_EQ(my.soulSword, sword + 1);
     EXPECT_EQ(my.playerName, "Sword ");
-}
-
-// With MIRUHE_SHOTS=<folder>, draws the widget at twice its size into
-// <folder>/<name>.png, for the record.
-void shoot(QWidget* w, const char* name)
-{
-    const QString folder = qEnvironmentVariable("MIRUHE_SHOTS");
-    if (folder.isEmpty())
-        return;
-    QPixmap picture(w->size() * 2);
-    picture.setDevicePixelRatio(2);
-    w->render(&picture);
-    picture.save(folder + "/" + name + ".png");
 }
 
 // The screens a robot does not always reach, and the boxes as the player

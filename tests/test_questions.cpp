@@ -272,7 +272,7 @@ TEST_F(Questions, AFailedSaveAtTheSavePointIsReportedAndPlayGoesOn)
     std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));
     const std::string saved = readFile(game.dir.dat("my.dat"));
     answer(9, true);
-    EXPECT_EQ(game.boxes, std::vector<std::string>{"ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj});
+    EXPECT_EQ(game.boxes, std::vector<std::string>{"ﾌｧｲﾙ ｱｸｾｽが拒否されました\r(my.dat)"_sj});
     EXPECT_EQ(my.karma, 0);
     EXPECT_EQ(readFile(game.dir.dat("my.dat")), saved);
     EXPECT_TRUE(playButtons());

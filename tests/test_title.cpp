@@ -235,6 +235,23 @@ TEST_F(Title, ContinuingAnAreaSaveEntersItForFree)
     EXPECT_EQ(save(), saved);
 }
 
+// A save may hold any 32-bit number: the run begun from a try count at
+// its limit stays at the limit instead of running round to the other end.
+TEST_F(Title, ATryCountAtItsLimitStaysThere)
+{
+    std::string bytes = save();
+    size_t line8 = 0;
+    for (int i = 1; i < 8; ++i)
+        line8 = bytes.find("\r\n", line8) + 2;
+    bytes.replace(line8, bytes.find("\r\n", line8) - line8, "2147483647");
+    writeFile(game.dir.dat("my.dat"), bytes);
+    game.clickThrough();
+    f.y_bClick();
+    f.Timer1Timer();
+    EXPECT_EQ(my.tryCount, INT32_MAX);
+    EXPECT_TRUE(f.windowTitle().endsWith("Try:2147483647")) << f.windowTitle().toStdString();
+}
+
 TEST_F(Title, AShippedSavePlaysThePrologueWithoutSaving)
 {
     const std::string shipped = save();
@@ -470,7 +487,7 @@ TEST_F(Title, AFailedSaveAfterThePrologueStillLetsTheSoulWalk)
     f.Image8Click();
     ASSERT_EQ(game.boxes.size(), 3u);
     EXPECT_EQ(game.boxes[1], "初期化してしまったよ"_sj);
-    EXPECT_EQ(game.boxes[2], "ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj);
+    EXPECT_EQ(game.boxes[2], "ﾌｧｲﾙ ｱｸｾｽが拒否されました\r(記録.txt)"_sj);
     EXPECT_EQ(game.said.size(), 11u);
     EXPECT_TRUE(visible(f.walk_b) && visible(f.battle_b));
 }

@@ -525,7 +525,7 @@ TEST_F(Conquest, AGameClearThatCannotBeSavedStillReturnsToTheMap)
     conquerArea();
     ASSERT_EQ(game.boxes.size(), 6u);
     EXPECT_EQ(game.boxes[4], "GAME CLEAR");
-    EXPECT_EQ(game.boxes[5], "ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj);
+    EXPECT_EQ(game.boxes[5], "ﾌｧｲﾙ ｱｸｾｽが拒否されました\r(my.dat)"_sj);
     EXPECT_EQ(save(), saved);
     EXPECT_EQ(my.crestUnderworld, 1);   // still earned; the next save keeps it
     EXPECT_TRUE(visible(f.map_box));

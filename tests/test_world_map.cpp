@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/datafile.h"
+#include "core/ranking.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
@@ -230,9 +231,22 @@ TEST_F(WorldMap, APaidSaveThatFailsCostsNothing)
     std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));
     f.Button8Click();
     EXPECT_EQ(my.deathEnergy, 100);
-    EXPECT_EQ(game.boxes, Boxes{"ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj});
+    EXPECT_EQ(game.boxes, Boxes{"ﾌｧｲﾙ ｱｸｾｽが拒否されました\r(my.dat)"_sj});
     EXPECT_EQ(save(), before);
     EXPECT_TRUE(visible(f.map_box));
+
+    // A record file that cannot be written stops the save as well, before
+    // my.dat is touched: the box names it and the energy comes back.
+    std::filesystem::remove(replaceTempPath(game.dir.dat("my.dat")));
+    saveGame();
+    const std::string saved = save(), record = readFile(recordFilePath());
+    std::filesystem::permissions(recordFilePath(), std::filesystem::perms(0444));
+    my.coins = 77;
+    f.Button8Click();
+    EXPECT_EQ(my.deathEnergy, 100);
+    EXPECT_EQ(game.boxes.back(), "ﾌｧｲﾙ ｱｸｾｽが拒否されました\r(記録.txt)"_sj);
+    EXPECT_EQ(save(), saved);
+    EXPECT_EQ(readFile(recordFilePath()), record);
 }
 
 TEST_F(WorldMap, TheFreeSave)
@@ -250,7 +264,7 @@ TEST_F(WorldMap, TheFreeSave)
 
     std::filesystem::create_directory(replaceTempPath(game.dir.dat("my.dat")));
     f.Button9Click();   // no success claimed for a save not written
-    EXPECT_EQ(game.boxes.back(), "ﾌｧｲﾙ ｱｸｾｽが拒否されました"_sj);
+    EXPECT_EQ(game.boxes.back(), "ﾌｧｲﾙ ｱｸｾｽが拒否されました\r(my.dat)"_sj);
     EXPECT_EQ(game.boxes.size(), 2u);
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/clock.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
@@ -47,7 +48,7 @@ void conquerArea()
 {
     playMusic("not");
     playCue(1, "17.wav");
-    at(my.areaClears, my.currentArea) += 1;
+    addTo(at(my.areaClears, my.currentArea), 1);
     for (const char* picture : {"stage1.bmp", "stage2.bmp", "stage3.bmp", "stage4.bmp", "stage5.bmp"})
         flashFrame(picture);
     Form1->cg->canvas.fillAll(Qt::white);

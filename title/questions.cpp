@@ -5,6 +5,7 @@
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "story/encounters.h"
@@ -64,15 +65,15 @@ void TForm1::Button5Click()
     const std::string& name = my.playerName;
     if (among(typed, strongNames)) {
         say(fill("「%1」・・・・、なんだか強そうな名前だね!!"_sj, {name}));
-        my.soulSword += 1;
+        addTo(my.soulSword, 1);
         say("魂の剣が 1強くなった!!"_sj);
     } else if (among(typed, gentleNames)) {
         say(fill("「%1」・・・・、その名前、なんだか安心する"_sj, {name}));
-        my.soulArmor += 1;
+        addTo(my.soulArmor, 1);
         say("魂の鎧が 1強くなった!!"_sj);
     } else if (among(typed, familiarNames)) {
         say(fill("「%1」・・・・、その名前、なんだか聞いた事があるような"_sj, {name}));
-        my.maxSoul += 2;
+        addTo(my.maxSoul, 2);
         say("魂の大きさが 2上昇した!!"_sj);
     } else if (among(typed, greatNames)) {
         say(fill("「%1」・・・・!!!!すごい名前だね"_sj, {name}));
@@ -103,16 +104,16 @@ void TForm1::BitBtn1Click()
     switch (pendingQuestion) {
     case 1:
         say("つよさが+3された"_sj);
-        my.soulSword += 3;
+        addTo(my.soulSword, 3);
         break;
     case 2:
         say("最大魂が +10された"_sj);
-        my.maxSoul += 10;
+        addTo(my.maxSoul, 10);
         break;
     case 3:
     case 4:
         say("最大魂が -1された"_sj);
-        my.maxSoul -= 1;
+        addTo(my.maxSoul, -1);
         break;
     case 5:
         if (my.coins < price) {
@@ -120,9 +121,9 @@ void TForm1::BitBtn1Click()
             break;
         }
         say(fill("【%1】を入手した"_sj, {at(itemTable, offerItem).name}));
-        at(my.itemCount, offerItem) += 1;
+        addTo(at(my.itemCount, offerItem), 1);
         rebuildItemList();
-        my.coins -= price;
+        addTo(my.coins, -int64_t(price));
         break;
     case 7:
         say("アハハ、やっぱりな"_sj);
@@ -136,8 +137,8 @@ void TForm1::BitBtn1Click()
         playCue(2, "life.wav");
         say("魂が回復した"_sj);
         my.soul = my.maxSoul;
-        my.coins -= price;
-        my.deathEnergy += 30;
+        addTo(my.coins, -int64_t(price));
+        addTo(my.deathEnergy, 30);
         say("死のエネルギーが 30回復した"_sj);
         break;
     case 9:
@@ -153,7 +154,7 @@ void TForm1::BitBtn1Click()
             ambush();
             return;
         }
-        my.coins -= price;
+        addTo(my.coins, -int64_t(price));
         say("ふふん、それでいい････"_sj);
         break;
     case 11:
@@ -197,7 +198,7 @@ void TForm1::BitBtn2Click()
         break;
     case 9:
         say("あれ、大丈夫？これを上げる"_sj);
-        my.deathEnergy += 10;
+        addTo(my.deathEnergy, 10);
         say("死のエネルギーが 10回復した"_sj);
         say("気をつけてね"_sj);
         break;
@@ -211,7 +212,7 @@ void TForm1::BitBtn2Click()
         break;
     case 12:
         say("大丈夫？これを上げる"_sj);
-        my.deathEnergy += 10;
+        addTo(my.deathEnergy, 10);
         say("死のエネルギーが 10回復した"_sj);
         break;
     }

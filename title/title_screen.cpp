@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "core/clock.h"
+#include "core/datafile.h"
 #include "core/ranking.h"
 #include "core/rng.h"
 #include "core/savegame.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "items/inventory.h"
 #include "ui/dialogs.h"
@@ -118,7 +120,7 @@ void beginRun()
     hidePlayButtons();
     if (my.eventFlag[13] == 0) {
         my.eventFlag[13] = 1;
-        ++my.tryCount;
+        addTo(my.tryCount, 1);
         playPrologue();
         saveGameOrReport();
     }
@@ -144,10 +146,10 @@ void newGame()
     my.deathEnergy = 100;
     my.soulSword = my.soulArmor = my.memory = my.consciousness = 0;
     my.maxSoul = 10;
-    saveGame();
+    saveGameOrReport();   // where saves cannot be written, the run is played unsaved
     showMessage("初期化してしまったよ"_sj);
     static const int maxSoulChange[4] = {5, 0, -2, -2};
-    my.maxSoul += maxSoulChange[my.difficulty];
+    addTo(my.maxSoul, maxSoulChange[my.difficulty]);
     beginRun();
 }
 
@@ -229,7 +231,12 @@ void TForm1::Timer1Due()
 // Continue: the run resumes from its last save, in its area or on the map.
 void TForm1::y_bClick()
 {
-    loadGameData();
+    try {
+        loadGameData();
+    } catch (const EInOutError& e) {
+        reportFailedLoad(e.what());   // the title stays
+        return;
+    }
     static const char* const whispers[12] = {
         "だれ？",   "ＳＡＤ",           "みえる？",           "呪い",       "霊が....",   "待ってるよ",
         "気をつけて....", "焦っちゃいけない", "自分の魂の声を....", "君は１つだ", "共に進もう", "見つかった？",
@@ -247,11 +254,11 @@ void TForm1::y_bClick()
         return;
     }
     enterArea(my.currentArea);
-    my.deathEnergy += entryCost(my.currentArea);   // coming back costs nothing
+    addTo(my.deathEnergy, entryCost(my.currentArea));   // coming back costs nothing
     hidePlayButtons();
     if (my.eventFlag[13] == 0) {
         my.eventFlag[13] = 1;
-        ++my.tryCount;
+        addTo(my.tryCount, 1);
         playPrologue();
     }
     showPlayButtons();

@@ -9,7 +9,7 @@ packages="cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb sox alsa-utils
-  desktop-file-utils appstream"
+  desktop-file-utils appstream lintian"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

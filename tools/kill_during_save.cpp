@@ -1,6 +1,8 @@
 // Kills a saving process at random moments and checks, after every kill,
 // that my.dat and the record file are each whole: byte for byte the last
-// save that finished or the one that was under way.
+// save that finished or the one that was under way; and that each of the
+// three backups is there and whole: an earlier save, no older than the
+// backups had before that save.
 //   kill_during_save [kills]        (1000 when not given)
 // Run it in a program folder (dat/ holding my.dat, item.dat and map.dat).
 // It works on a copy of those three in a temporary folder beside them, so
@@ -21,6 +23,7 @@
 #include <sstream>
 #include <thread>
 
+#include "core/backups.h"
 #include "core/datafile.h"
 #include "core/paths.h"
 #include "core/ranking.h"
@@ -40,10 +43,17 @@ std::string readBytes(const fs::path& path)
     return s.str();
 }
 
-// Saves again and again, save n with try count n, until it is killed.
-// `started` says which save is under way.
+// Loads what the last process left, as the game does, then saves again and
+// again, save n with try count n, until it is killed. `started` says which
+// save is under way.
 [[noreturn]] void saveUntilKilled(int first, std::atomic<int>& started)
 {
+    try {
+        loadGameData();
+    } catch (const EInOutError& e) {
+        std::fprintf(stderr, "the save left does not load: %s\n", e.what());
+        _exit(3);
+    }
     for (int n = first;; ++n) {
         started.store(n);
         my.tryCount = n;
@@ -114,9 +124,25 @@ int run(int kills, const fs::path& work)
             ++corrupt;
             std::fprintf(stderr, "kill %d: a file is neither save %d nor save %d\n", i + 1, low, low + 1);
         }
+        // Backup k held save low - k (or an earlier save's try count 0)
+        // before, and moves on as the save goes on; a save begun again
+        // after a kill may leave a newer one there.
+        for (int k = 1; k <= backupCount; ++k) {
+            const std::string backup = readBytes(backupPath(k));
+            bool whole = false;
+            for (int m = std::max(0, low - k); m <= low + 1 && !whole; ++m)
+                whole = backup == bytesOf(m).first;
+            if (!whole) {
+                ++corrupt;
+                std::fprintf(stderr, "kill %d: my.dat.%d is not a save from %d to %d\n", i + 1, k,
+                             std::max(0, low - k), low + 1);
+            }
+        }
         between += save == saveHigh && record == recordLow;
-        leftovers += fs::exists(replaceTempPath((work / "dat" / "my.dat").string(), child)) ||
-                     fs::exists(replaceTempPath(recordFilePath(), child));
+        bool left = fs::exists(replaceTempPath(saveFilePath(), child)) || fs::exists(replaceTempPath(recordFilePath(), child));
+        for (int k = 1; k <= backupCount; ++k)
+            left = left || fs::exists(replaceTempPath(backupPath(k), child));
+        leftovers += left;
         discardUnfinishedSaves();
         last = low;
     }

@@ -1,5 +1,7 @@
 #include "ui/dialogs.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -25,7 +27,14 @@ bool ask(bool question, const std::string& text, bool erases = false)
                     displayText(question ? "確認"_sj : "Ｋ．Ｔ．"_sj), displayText(text),
                     QMessageBox::NoButton, playerWindow());
     box.setWindowFlag(Qt::BypassGraphicsProxyWidget);   // a window of its own, over the scaled one
-    box.setFont(gameFont(12));
+    // As large as the game is drawn, and wide enough that the title bar
+    // shows its title whole beside the window's buttons.
+    const int scale = gameView ? gameView->scale() : 1;
+    box.setFont(gameFont(12 * scale));
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    const int titled = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) * 2 + 160 * scale;
+    if (grid)
+        grid->addItem(new QSpacerItem(titled, 0), grid->rowCount(), 0, 1, grid->columnCount());
     QPushButton* yes = nullptr;
     if (question) {
         yes = box.addButton(displayText("はい(&Y)"_sj), QMessageBox::YesRole);

@@ -9,8 +9,10 @@
 #include <QTimer>
 
 #include "core/clock.h"
+#include "core/paths.h"
 #include "mixer/sound_mixer.h"
 #include "ui/music.h"
+#include "ui/volume.h"
 #include "core/text.h"
 #include "ui/dialogs.h"
 
@@ -74,6 +76,7 @@ TForm1::TForm1()
     createControls();
     bindHandlers();
     showTexts();
+    showMuteMark();
     QCoreApplication::instance()->installEventFilter(this);
     guarded([this] { FormCreate(); });
 }
@@ -295,9 +298,18 @@ void TForm1::createControls()
     mid_p = new TMediaPlayer;
     mid_p->notify = [this] { guarded([this] { mid_pNotify(); }); };
     // The mixer takes the wave-output device, then opens channels 0 to 3.
-    SoundMixer1 = new TSoundMixer(this);
-    SoundMixer1->setActivated(true);
-    SoundMixer1->setChannels(15);
+    // Sound that cannot start is told once the window is up, and the game
+    // plays on without it.
+    try {
+        SoundMixer1 = new TSoundMixer(this);
+        SoundMixer1->setActivated(true);
+        SoundMixer1->setChannels(15);
+    } catch (const EMixerError& e) {
+        delete SoundMixer1;
+        SoundMixer1 = nullptr;
+        const std::string text = fill("音を出せないので、音なしで続けます。\r%1\r(%2)"_sj, {e.what(), mixerSettingsPath()});
+        QTimer::singleShot(0, this, [text] { showMessage(text); });
+    }
 }
 
 void TForm1::showTexts()

@@ -83,7 +83,7 @@ public:
     QTimer *Timer1, *Timer2, *Timer3, *Timer4;
     // The music player and the sound-effect mixer with its cue channels.
     TMediaPlayer* mid_p;
-    TSoundMixer* SoundMixer1;
+    TSoundMixer* SoundMixer1 = nullptr;   // none when the sound could not start
     std::array<MixWave*, 4> cueWave{};        // the wave last played on each cue channel
     std::map<std::string, MixWave*> waves;    // every wave loaded, by file name, once
 

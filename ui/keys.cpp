@@ -106,16 +106,26 @@ std::function<void()> windowKey(int key, bool plain, bool ctrl)
     return {};
 }
 
-std::function<void()> volumeKey(int key)
+// The volumes, by the character a key types, so that a layout that needs
+// AltGr or Shift for the brackets reaches them as well; and the desktop's
+// own volume keys.
+std::function<void()> volumeKey(int key, const QString& text)
 {
-    switch (key) {
-    case Qt::Key_BracketRight: return inGuard([] { stepVolume(true, +1); });
-    case Qt::Key_BracketLeft: return inGuard([] { stepVolume(true, -1); });
-    case Qt::Key_BraceRight: return inGuard([] { stepVolume(false, +1); });
-    case Qt::Key_BraceLeft: return inGuard([] { stepVolume(false, -1); });
-    case Qt::Key_M: return inGuard(toggleMute);
-    default: return {};
-    }
+    if (text == "]" || key == Qt::Key_BracketRight)
+        return inGuard([] { stepVolume(true, +1); });
+    if (text == "[" || key == Qt::Key_BracketLeft)
+        return inGuard([] { stepVolume(true, -1); });
+    if (text == "}" || key == Qt::Key_BraceRight)
+        return inGuard([] { stepVolume(false, +1); });
+    if (text == "{" || key == Qt::Key_BraceLeft)
+        return inGuard([] { stepVolume(false, -1); });
+    if (key == Qt::Key_M || key == Qt::Key_VolumeMute)
+        return inGuard(toggleMute);
+    if (key == Qt::Key_VolumeUp)
+        return inGuard([] { stepVolumes(+1); });
+    if (key == Qt::Key_VolumeDown)
+        return inGuard([] { stepVolumes(-1); });
+    return {};
 }
 
 } // namespace
@@ -139,8 +149,8 @@ bool TForm1::gameKey(QObject* target, QKeyEvent* e)
             return false;
         action = [this] { click({{Button5}}); };
     }
-    if (!action && plain)
-        action = volumeKey(key);
+    if (!action && !(mods & Qt::ControlModifier))
+        action = volumeKey(key, e->text());
     if (!action && plain)
         for (const PlayKey& k : playKeys(*this))
             if (std::ranges::find(k.keys, key) != k.keys.end())

@@ -83,7 +83,7 @@ void showItemNote(const std::string& line)
 {
     Form1->item_l_box->show();
     Form1->item_l->setFontPx(14);
-    Form1->item_l->setCaption("- " + line + " -\r" + fill("(残:%1)"_sj, {num(at(my.itemCount, selectedItem) - 1)}));
+    Form1->item_l->setCaption("- " + line + " -\r" + fill("(残:%1)"_sj, {num(at(my.itemCount, selectedItem) - 1LL)}));
 }
 
 void ambush()

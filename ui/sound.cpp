@@ -18,6 +18,8 @@ MixWave* wave(const std::string& name)
 
 void playCue(int channel, const std::string& name)
 {
+    if (!Form1->SoundMixer1)
+        return;
     try {
         MixWave* w = wave(name);
         Form1->cueWave[channel] = w;
@@ -28,6 +30,8 @@ void playCue(int channel, const std::string& name)
 
 void openCueWaves()
 {
+    if (!Form1->SoundMixer1)
+        return;
     try {
         for (MixWave*& slot : Form1->cueWave)
             slot = wave("1.wav");

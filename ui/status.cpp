@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/state.h"
+#include "core/sums.h"
 #include "core/text.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
@@ -109,7 +110,9 @@ void refreshStatus()
 
 void awardScore(int points)
 {
-    int a = points * (my.difficulty + 1);
+    // Worked out in 64 bits from a 32-bit start: a saved difficulty or
+    // karma may be any number.
+    int64_t a = saturate(int64_t(points) * (int64_t(my.difficulty) + 1));
     switch (my.currentArea) {
     case 0: a += a / 4; break;
     case 1: a += a / 10; break;
@@ -119,7 +122,7 @@ void awardScore(int points)
     case 6:
     case 7: a += a / 2; break;
     }
-    const int k = std::abs(my.karma);
+    const int64_t k = std::abs(int64_t(my.karma));
     if (k >= 5)
         a += a / 10 + 1;
     if (k >= 10)
@@ -128,17 +131,17 @@ void awardScore(int points)
         a += a / 4 + 3;
     if (k >= 20)
         a += a / 3 + 4;
-    a += std::min(my.tryCount, 10);
+    a = saturate(a + std::min(my.tryCount, 10));
     if (a <= 0)
         return;
-    my.score += a;
+    addTo(my.score, a);
     playCue(0, "score.wav");
     Form1->score_add_l->setCaption(Form1->score_add_l->caption() + "     +" + num(a));
 }
 
-void changeKarma(int amount)
+void changeKarma(int64_t amount)
 {
-    my.karma -= amount;
+    addTo(my.karma, -amount);
     if (amount < 0) {
         playCue(0, "carma_up.wav");
         Form1->score_add_l->setCaption(Form1->score_add_l->caption() + fill("     ｶﾙﾏ ↑%1%"_sj, {num(-amount)}));

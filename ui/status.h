@@ -8,6 +8,6 @@ void refreshStatus();
 // Adds the scaled award to the score and shows the notice.
 void awardScore(int points);
 // Lowers karma by amount (a negative amount raises it) and shows the notice.
-void changeKarma(int amount);
+void changeKarma(int64_t amount);
 // The karma band's name as shown, e.g. "【無】".
 std::string karmaName(int karma);

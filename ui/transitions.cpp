@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/rng.h"
 #include "core/state.h"
+#include "core/sums.h"
 #include "ui/form1.h"
 #include "ui/music.h"
 #include "ui/pictures.h"
@@ -29,7 +30,7 @@ void enterArea(int area)
     f.moji_l->show();
     f.moji_l2->show();
     f.e_hp_l->show();
-    my.deathEnergy -= entryCost(my.currentArea);
+    addTo(my.deathEnergy, -int64_t(entryCost(my.currentArea)));
     showPlayButtons();
 }
 

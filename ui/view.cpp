@@ -1,6 +1,7 @@
 #include "ui/view.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QScreen>
@@ -39,9 +40,30 @@ GameView::GameView(TForm1* form) : form_(form)
     form->installEventFilter(this);
     const QScreen* screen = this->screen();
     const int first = screen ? largestFitting(screen->availableGeometry().size()) : 1;
-    applyScale(settingInt("window/scale", 1, MaxWindowed, first));
-    if (screen)
+    keepSetting("window/scale", applyScale(settingInt("window/scale", 1, MaxWindowed, first)));
+    const QVariant kept = settings().value("window/place");
+    if (kept.canConvert<QPoint>() && kept.toPoint() != QPoint())
+        setGeometry(QRect(onScreen(kept.toPoint()), size()));
+    else if (screen)
         move(screen->availableGeometry().center() - rect().center());
+    windowedAt_ = geometry().topLeft();
+}
+
+// Places are the inside's top left; the frame around it, its title bar
+// first, is what must lie on a screen.
+QPoint GameView::onScreen(QPoint at) const
+{
+    const QScreen* s = QGuiApplication::screenAt(at);
+    if (!s)
+        s = screen();
+    if (!s)
+        return at;
+    const QRect room = s->availableGeometry();
+    const QPoint inside = geometry().topLeft() - frameGeometry().topLeft();
+    const QRect whole(at - inside, frameGeometry().size());
+    return QPoint(std::clamp(whole.x(), room.left(), std::max(room.left(), room.right() + 1 - whole.width())),
+                  std::clamp(whole.y(), room.top(), std::max(room.top(), room.bottom() + 1 - whole.height())))
+           + inside;
 }
 
 GameView::~GameView()
@@ -84,8 +106,10 @@ int GameView::applyScale(int k)
 void GameView::toggleFullScreen()
 {
     if (isFullScreen()) {
+        const QPoint back = windowedAt_;   // leaving full screen moves the window on its way
         showNormal();
         applyScale(settingInt("window/scale", 1, MaxWindowed, 1));
+        setGeometry(QRect(onScreen(back), size()));
     } else {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -99,9 +123,19 @@ void GameView::resizeEvent(QResizeEvent* e)
     drawAt(isFullScreen() ? largestFitting(size()) : std::max(1, width() / Width));
 }
 
-// Closing the window closes the form, which says its farewell.
+// The place out of full screen, kept as the window is left there.
+void GameView::moveEvent(QMoveEvent* e)
+{
+    QGraphicsView::moveEvent(e);
+    if (!isFullScreen() && isVisible())
+        windowedAt_ = geometry().topLeft();
+}
+
+// Closing the window keeps its place, and closes the form, which says its
+// farewell.
 void GameView::closeEvent(QCloseEvent* e)
 {
+    keepSetting("window/place", windowedAt_);
     form_->close();
     e->accept();
 }

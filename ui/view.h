@@ -12,8 +12,9 @@ class TForm1;
 
 class GameView : public QGraphicsView {
 public:
-    // Shows the form at the scale kept in the settings, or, the first
-    // time, at the largest that fits the screen.
+    // Shows the form at the scale and place kept in the settings (pulled
+    // onto the screen), or, the first time, at the largest scale that fits,
+    // centred.
     explicit GameView(TForm1* form);
     ~GameView() override;
     int scale() const { return scale_; }
@@ -22,6 +23,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* target, QEvent* e) override;
 
@@ -29,9 +31,11 @@ private:
     int applyScale(int k);   // the scale it could apply
     void drawAt(int k);
     int largestFitting(QSize room) const;
+    QPoint onScreen(QPoint at) const;   // where the whole window, title bar first, is on a screen
     TForm1* form_;
     QGraphicsProxyWidget* proxy_;
     int scale_ = 1;
+    QPoint windowedAt_;   // the window's place out of full screen
 };
 
 extern GameView* gameView;

@@ -12,13 +12,21 @@
 namespace {
 constexpr int Step = 10;
 QPointer<QLabel> overlay;
+QPointer<QLabel> muteMark;
 
 int volume(bool music) { return settingInt(music ? "sound/music" : "sound/effects", 0, 100, 100); }
-bool muted() { return settings().value("sound/muted").toBool(); }
+} // namespace
+
+// Only what the settings write counts: anything else is not muted.
+bool soundMuted() { return settings().value("sound/muted").toString() == "true"; }
+
+namespace {
+bool muted() { return soundMuted(); }
 
 void apply()
 {
     setOutputVolumes(muted() ? 0 : volume(false), muted() ? 0 : volume(true));
+    showMuteMark();
 }
 
 void show(const QString& text)
@@ -54,12 +62,40 @@ QString line(bool music)
 
 void restoreVolumes() { apply(); }
 
+void showMuteMark()
+{
+    if (!Form1 || (!muteMark && !muted()))
+        return;
+    if (!muteMark) {
+        muteMark = new QLabel(Form1);
+        muteMark->setObjectName("mute_mark");
+        muteMark->setAttribute(Qt::WA_TransparentForMouseEvents);   // a click there is a click on the window
+        muteMark->setFont(gameFont(11, true));
+        muteMark->setStyleSheet("QLabel { color: rgb(255,144,0); }");
+        muteMark->setGeometry(392, 446, 29, 13);
+        muteMark->setAlignment(Qt::AlignRight);
+    }
+    muteMark->setText(displayText("♪×"_sj));
+    muteMark->setToolTip(displayText("消音"_sj) + " [M]");
+    muteMark->setVisible(muted());
+    muteMark->raise();   // seen on the title and every panel
+}
+
 void stepVolume(bool music, int delta)
 {
     keepSetting(music ? "sound/music" : "sound/effects", std::clamp(volume(music) + delta * Step, 0, 100));
     keepSetting("sound/muted", false);
     apply();
     show(line(music));
+}
+
+void stepVolumes(int delta)
+{
+    for (bool music : {true, false})
+        keepSetting(music ? "sound/music" : "sound/effects", std::clamp(volume(music) + delta * Step, 0, 100));
+    keepSetting("sound/muted", false);
+    apply();
+    show(line(true) + "  " + line(false));
 }
 
 void toggleMute()

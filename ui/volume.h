@@ -8,7 +8,13 @@
 void restoreVolumes();
 // ] and [ (music), } and { (effects): one step up or down.
 void stepVolume(bool music, int delta);
+// The desktop's volume keys: both together.
+void stepVolumes(int delta);
 // M: mutes both, or gives them back.
 void toggleMute();
+// True while both are muted.
+bool soundMuted();
+// While muted, a small mark in the window's corner, above everything.
+void showMuteMark();
 // What the overlay shows now ("" when hidden).
 std::string volumeOverlayText();

@@ -4,62 +4,62 @@
     <context>
         <name>miruhe</name>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="54"/>
+            <location filename="../../app/lifecycle.cpp" line="56"/>
             <source>まだ目覚めたばかりの、ちいさな魂だった。</source>
             <translation>was only a small soul, just woken.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="55"/>
+            <location filename="../../app/lifecycle.cpp" line="57"/>
             <source>ぼんやりと、死者の道を見つめていた。</source>
             <translation>stood gazing blankly down the road of the dead.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="56"/>
+            <location filename="../../app/lifecycle.cpp" line="58"/>
             <source>少しだけ、自分の名前を思い出しかけていた。</source>
             <translation>had almost begun to remember its own name.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="57"/>
+            <location filename="../../app/lifecycle.cpp" line="59"/>
             <source>迷いながらも、一歩ずつ歩いていた。</source>
             <translation>was lost, yet walked on, one step at a time.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="58"/>
+            <location filename="../../app/lifecycle.cpp" line="60"/>
             <source>誰かの声に、そっと耳をすませていた。</source>
             <translation>was quietly listening for someone's voice.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="59"/>
+            <location filename="../../app/lifecycle.cpp" line="61"/>
             <source>失くした記憶のかけらを、大事に抱えていた。</source>
             <translation>held the pieces of its lost memories close.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="60"/>
+            <location filename="../../app/lifecycle.cpp" line="62"/>
             <source>魂の剣を、静かに握りしめていた。</source>
             <translation>was quietly gripping its Soul Sword.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="61"/>
+            <location filename="../../app/lifecycle.cpp" line="63"/>
             <source>この世界の謎に、あと少しで触れそうだった。</source>
             <translation>had almost touched the mystery of this world.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="62"/>
+            <location filename="../../app/lifecycle.cpp" line="64"/>
             <source>死のエネルギーの流れを、感じとれるようになっていた。</source>
             <translation>had begun to sense the flow of Death Energy.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="63"/>
+            <location filename="../../app/lifecycle.cpp" line="65"/>
             <source>もうすぐ、ひとつになれそうだった。</source>
             <translation>was so close to becoming one.</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="67"/>
+            <location filename="../../app/lifecycle.cpp" line="69"/>
             <source>きみ</source>
             <translation>The nameless one</translation>
         </message>
         <message>
-            <location filename="../../app/lifecycle.cpp" line="68"/>
+            <location filename="../../app/lifecycle.cpp" line="70"/>
             <source>%1は、</source>
             <translation>%1...</translation>
         </message>
@@ -116,30 +116,40 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
         </message>
         <message>
             <location filename="../../core/datafile.cpp" line="29"/>
+            <source>ﾌｧｲﾙが大きすぎます</source>
+            <translation>File too large</translation>
+        </message>
+        <message>
+            <location filename="../../core/datafile.cpp" line="31"/>
+            <source>ﾌｧｲﾙが既に存在します</source>
+            <translation>File already exists</translation>
+        </message>
+        <message>
+            <location filename="../../core/datafile.cpp" line="33"/>
             <source>入出力ｴﾗｰ %1</source>
             <translation>I/O error %1</translation>
         </message>
         <message>
-            <location filename="../../core/datafile.cpp" line="69"/>
+            <location filename="../../core/datafile.cpp" line="92"/>
             <source>(%1 %2行目)</source>
             <translation>(%1, line %2)</translation>
         </message>
         <message>
-            <location filename="../../core/datafile.cpp" line="90"/>
-            <location filename="../../core/datafile.cpp" line="123"/>
+            <location filename="../../core/datafile.cpp" line="116"/>
+            <location filename="../../core/datafile.cpp" line="149"/>
             <source>ﾌｧｲﾙの終わりを越えて読み込もうとしました</source>
             <translation>Read beyond end of file</translation>
         </message>
         <message>
-            <location filename="../../core/datafile.cpp" line="102"/>
-            <location filename="../../core/datafile.cpp" line="106"/>
-            <location filename="../../core/datafile.cpp" line="109"/>
-            <location filename="../../core/datafile.cpp" line="114"/>
+            <location filename="../../core/datafile.cpp" line="128"/>
+            <location filename="../../core/datafile.cpp" line="132"/>
+            <location filename="../../core/datafile.cpp" line="135"/>
+            <location filename="../../core/datafile.cpp" line="140"/>
             <source>入力値が数値ではありません</source>
             <translation>Input is not a valid number</translation>
         </message>
         <message>
-            <location filename="../../core/datafile.cpp" line="116"/>
+            <location filename="../../core/datafile.cpp" line="142"/>
             <source>入力値が範囲外です</source>
             <translation>Input value out of range</translation>
         </message>
@@ -214,9 +224,14 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>Tries: %1</translation>
         </message>
         <message>
-            <location filename="../../core/savegame.cpp" line="142"/>
+            <location filename="../../core/savegame.cpp" line="163"/>
             <source>my.datを読み込めなかったので、セーブを取りやめました</source>
             <translation>my.dat could not be read, so the save was called off</translation>
+        </message>
+        <message>
+            <location filename="../../core/settings.cpp" line="53"/>
+            <source>設定ファイルを読み書きできないので、設定はこの回だけ覚えておきます。&#xd;%1</source>
+            <translation>The settings file cannot be read or written, so the settings are kept for this run only.&#xd;%1</translation>
         </message>
         <message>
             <location filename="../../core/state.cpp" line="54"/>
@@ -239,244 +254,249 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>Bitmap image is not valid</translation>
         </message>
         <message>
-            <location filename="../../ui/dialogs.cpp" line="25"/>
+            <location filename="../../ui/dialogs.cpp" line="27"/>
             <source>確認</source>
             <translation>Confirm</translation>
         </message>
         <message>
-            <location filename="../../ui/dialogs.cpp" line="25"/>
+            <location filename="../../ui/dialogs.cpp" line="27"/>
             <source>Ｋ．Ｔ．</source>
             <translation>K.T.</translation>
         </message>
         <message>
-            <location filename="../../ui/dialogs.cpp" line="31"/>
+            <location filename="../../ui/dialogs.cpp" line="40"/>
             <source>はい(&amp;Y)</source>
             <translation>&amp;Yes</translation>
         </message>
         <message>
-            <location filename="../../ui/dialogs.cpp" line="32"/>
+            <location filename="../../ui/dialogs.cpp" line="41"/>
             <source>いいえ(&amp;N)</source>
             <translation>&amp;No</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="306"/>
+            <location filename="../../ui/form1.cpp" line="310"/>
+            <source>音を出せないので、音なしで続けます。&#xd;%1&#xd;(%2)</source>
+            <translation>Sound cannot start, so the game goes on without it.&#xd;%1&#xd;(%2)</translation>
+        </message>
+        <message>
+            <location filename="../../ui/form1.cpp" line="318"/>
             <source>ｶﾙﾏ &gt;</source>
             <translation>Karma        &gt;</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="307"/>
+            <location filename="../../ui/form1.cpp" line="319"/>
             <source>きめた</source>
             <translation>Done</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="308"/>
+            <location filename="../../ui/form1.cpp" line="320"/>
             <source>ＹＥＳ</source>
             <translation>YES</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="309"/>
+            <location filename="../../ui/form1.cpp" line="321"/>
             <source>ＮＯ</source>
             <translation>NO</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="310"/>
+            <location filename="../../ui/form1.cpp" line="322"/>
             <source>魂の剣 +1</source>
             <translation>Soul Sword +1</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="311"/>
+            <location filename="../../ui/form1.cpp" line="323"/>
             <source>魂の鎧 +1</source>
             <translation>Soul Armor +1</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="312"/>
+            <location filename="../../ui/form1.cpp" line="324"/>
             <source>魂の大きさ +3</source>
             <translation>Max Soul +3</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="313"/>
+            <location filename="../../ui/form1.cpp" line="325"/>
             <source>個体ｽｺｱ化+約400</source>
             <translation>Score +about 400</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="314"/>
+            <location filename="../../ui/form1.cpp" line="326"/>
             <source>死のｴﾈﾙｷﾞｰへ変換+100</source>
             <translation>To Death Energy +100</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="315"/>
+            <location filename="../../ui/form1.cpp" line="327"/>
             <source>買う</source>
             <translation>Buy</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="317"/>
+            <location filename="../../ui/form1.cpp" line="329"/>
             <location filename="../../assets/dat/map.txt" line="1"/>
             <source>審判の門</source>
             <translation>Doomgate</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="318"/>
+            <location filename="../../ui/form1.cpp" line="330"/>
             <location filename="../../assets/dat/map.txt" line="13"/>
             <source>シキハキ街</source>
             <translation>Shikihaki</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="319"/>
+            <location filename="../../ui/form1.cpp" line="331"/>
             <location filename="../../assets/dat/map.txt" line="9"/>
             <source>エメラルダ門</source>
             <translation>Jadegate</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="320"/>
+            <location filename="../../ui/form1.cpp" line="332"/>
             <location filename="../../assets/dat/map.txt" line="5"/>
             <source>試練城</source>
             <translation>Trial Castle</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="321"/>
+            <location filename="../../ui/form1.cpp" line="333"/>
             <location filename="../../assets/dat/map.txt" line="17"/>
             <source>紫原っぱ</source>
             <translation>Violet Field</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="322"/>
+            <location filename="../../ui/form1.cpp" line="334"/>
             <location filename="../../assets/dat/map.txt" line="21"/>
             <source>塔</source>
             <translation>The Tower</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="323"/>
+            <location filename="../../ui/form1.cpp" line="335"/>
             <location filename="../../assets/dat/map.txt" line="25"/>
             <source>魔王城の蜃気楼</source>
             <translation>Mirage Castle</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="324"/>
+            <location filename="../../ui/form1.cpp" line="336"/>
             <location filename="../../assets/dat/map.txt" line="29"/>
             <source>天界天秤の門柱</source>
             <translation>Sky Scales</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="325"/>
+            <location filename="../../ui/form1.cpp" line="337"/>
             <source>セーブ(死E:50∽)</source>
             <translation>Save (50∽)</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="326"/>
+            <location filename="../../ui/form1.cpp" line="338"/>
             <source>ぬらもせーぶ</source>
             <translation>Nuramo Save</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="327"/>
+            <location filename="../../ui/form1.cpp" line="339"/>
             <source>死E:20(金:5枚)</source>
             <translation>20∽ for 5 gold</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="328"/>
+            <location filename="../../ui/form1.cpp" line="340"/>
             <location filename="../../assets/dat/map.txt" line="33"/>
             <source>うさくまちゃん</source>
             <translation>Bunbear</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="329"/>
+            <location filename="../../ui/form1.cpp" line="341"/>
             <location filename="../../assets/dat/map.txt" line="37"/>
             <source>管理者達の間</source>
             <translation>High Hall</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="330"/>
+            <location filename="../../ui/form1.cpp" line="342"/>
             <location filename="../../assets/dat/map.txt" line="49"/>
             <source>小屋</source>
             <translation>Hut</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="331"/>
+            <location filename="../../ui/form1.cpp" line="343"/>
             <location filename="../../assets/dat/map.txt" line="53"/>
             <source>洞穴</source>
             <translation>Cave</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="332"/>
-            <location filename="../../title/title_screen.cpp" line="33"/>
+            <location filename="../../ui/form1.cpp" line="344"/>
+            <location filename="../../title/title_screen.cpp" line="35"/>
             <source>ミルヘ</source>
             <translation>Miruhe</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="337"/>
-            <location filename="../../title/title_screen.cpp" line="59"/>
+            <location filename="../../ui/form1.cpp" line="349"/>
+            <location filename="../../title/title_screen.cpp" line="61"/>
             <source>くいるもす</source>
             <translation>Kuirumosu</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="338"/>
+            <location filename="../../ui/form1.cpp" line="350"/>
             <source>ランキング</source>
             <translation>Ranking</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="339"/>
+            <location filename="../../ui/form1.cpp" line="351"/>
             <source>なんいどせんたく</source>
             <translation>Choose difficulty</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="341"/>
+            <location filename="../../ui/form1.cpp" line="353"/>
             <source>CLEAR☆</source>
             <translation>CLEAR☆</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="342"/>
-            <location filename="../../ui/form1.cpp" line="348"/>
+            <location filename="../../ui/form1.cpp" line="354"/>
+            <location filename="../../ui/form1.cpp" line="360"/>
             <source>&lt;&lt;戻る</source>
             <translation>&lt;&lt;Back</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="343"/>
+            <location filename="../../ui/form1.cpp" line="355"/>
             <source>ミルヘ　　作・プログラム：くいるもす</source>
             <translation>Miruhe    Story &amp; program: Kuirumosu</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="344"/>
+            <location filename="../../ui/form1.cpp" line="356"/>
             <source>絵・曲・効果音：くいるもす</source>
             <translation>Art, music &amp; sounds: Kuirumosu</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="345"/>
+            <location filename="../../ui/form1.cpp" line="357"/>
             <source>テストプレイ：ためしに歩いてくれた魂たち</source>
             <translation>Testing: the souls who walked it first</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="346"/>
+            <location filename="../../ui/form1.cpp" line="358"/>
             <source>さいごまで歩いてくれたあなたへ。ありがとう！</source>
             <translation>To you, who walked to the very end: thank you!</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="347"/>
+            <location filename="../../ui/form1.cpp" line="359"/>
             <source>&lt;&lt;きいちゃう！！</source>
             <translation>&lt;&lt;Listen!!</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="349"/>
+            <location filename="../../ui/form1.cpp" line="361"/>
             <source>曲説明</source>
             <translation>About the tune</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="350"/>
+            <location filename="../../ui/form1.cpp" line="362"/>
             <source>アイテム図鑑　アイテムナンバー&gt;&gt;</source>
             <translation>Item Encyclopedia  No.&gt;&gt;</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="351"/>
+            <location filename="../../ui/form1.cpp" line="363"/>
             <source>説明</source>
             <translation>Description</translation>
         </message>
         <message>
-            <location filename="../../ui/form1.cpp" line="352"/>
+            <location filename="../../ui/form1.cpp" line="364"/>
             <source>全初期化</source>
             <translation>Reset All</translation>
         </message>
         <message>
             <location filename="../../ui/help.cpp" line="9"/>
-            <source>【キー】&#xd;Space・Enter　つぎへ（クリックと同じ）&#xd;W あるく　B たたかう・しらべる　J ジャンプ&#xd;I アイテムをつかう・うる&#xd;Y ＹＥＳ　N・Esc ＮＯ&#xd;1～5 成長をえらぶ（上の段の左から順に）&#xd;名前は打ちこんで、Enter で「きめた」&#xd;] [ 曲の音量　} { 効果音の音量　M 消音&#xd;Ctrl と ＋ － 0 画面の大きさ　F11 全画面&#xd;F1 このせつめい　L 言葉の切りかえ（タイトルで）&#xd;ワールドマップ、タイトル、お店、アイテムえらびはマウスでどうぞ。&#xd;&#xd;【∽　死のエネルギー】&#xd;君がこの世界にいられるのは、∽があるから。&#xd;一歩あるくたびに少しずつ減って、エリアに入るときに払うこともある。&#xd;魂が尽きて倒れると、∽を 100失って、また立ち上がる。&#xd;∽が尽きたら、そこでおしまい。&#xd;&#xd;【最初の道の果て】&#xd;果ての門は、そこに住む人たちに会った魂にしか開かない。&#xd;名前をたずねる子には、名前を教えてあげて。&#xd;心臓を量るトトには、二度うなずいてごらん。&#xd;それまでは、不思議な力にはじきとばされてしまうよ。&#xd;&#xd;【セーブとＧＡＭＥ ＯＶＥＲ】&#xd;セーブは、道の途中のセーブポイントや、ワールドマップで。&#xd;ＧＡＭＥ ＯＶＥＲになっても、「つづきから」で最後のセーブから歩き直せる。&#xd;セーブまでの歩みは消えない。何度でも、そうやって進むんだ。</source>
-            <translation>[Keys]&#xd;Space, Enter  next (as a click)&#xd;W walk  B fight, search  J jump&#xd;I use or sell the item&#xd;Y YES  N, Esc NO&#xd;1-5 choose how to grow (top row from the left)&#xd;Type a name, then Enter for &quot;Done&quot;&#xd;] [ music volume  } { effects volume  M mute&#xd;Ctrl with + - 0 window size  F11 full screen&#xd;F1 this help  L language (on the title)&#xd;The world map, the title, the shop and the item list take the mouse.&#xd;&#xd;[∽ Death Energy]&#xd;You stay in this world only while you have ∽.&#xd;Each step uses a little, and entering an area may cost some.&#xd;When your Soul gives out you fall, lose 100∽, and rise again.&#xd;When ∽ runs out, it is over.&#xd;&#xd;[The end of the first road]&#xd;The far gate opens only for a soul that has met the people there.&#xd;The girl who asks your name: tell her.&#xd;Toto, who weighs hearts: nod to him twice.&#xd;Until then, a strange force throws you back.&#xd;&#xd;[Saving and GAME OVER]&#xd;Save at save points on the road, or on the world map.&#xd;After GAME OVER, &quot;Continue&quot; walks on from your last save.&#xd;What you saved is never lost. That is how you go on, as often as it takes.</translation>
+            <source>【キー】&#xd;Space・Enter　つぎへ（クリックと同じ）&#xd;W あるく　B たたかう・しらべる　J ジャンプ&#xd;I アイテムをつかう・うる&#xd;Y ＹＥＳ　N・Esc ＮＯ&#xd;1～5 成長をえらぶ（上の段の左から順に）&#xd;名前は打ちこんで、Enter で「きめた」&#xd;] [ 曲の音量　} { 効果音の音量　M 消音（音量キーも）&#xd;Ctrl と ＋ － 0 画面の大きさ　F11 全画面&#xd;F1 このせつめい　L 言葉の切りかえ（タイトルで）&#xd;ワールドマップ、タイトル、お店、アイテムえらびはマウスでどうぞ。&#xd;&#xd;【∽　死のエネルギー】&#xd;君がこの世界にいられるのは、∽があるから。&#xd;一歩あるくたびに少しずつ減って、エリアに入るときに払うこともある。&#xd;魂が尽きて倒れると、∽を 100失って、また立ち上がる。&#xd;∽が尽きたら、そこでおしまい。&#xd;&#xd;【最初の道の果て】&#xd;果ての門は、そこに住む人たちに会った魂にしか開かない。&#xd;名前をたずねる子には、名前を教えてあげて。&#xd;心臓を量るトトには、二度うなずいてごらん。&#xd;それまでは、不思議な力にはじきとばされてしまうよ。&#xd;&#xd;【セーブとＧＡＭＥ ＯＶＥＲ】&#xd;セーブは、道の途中のセーブポイントや、ワールドマップで。&#xd;ＧＡＭＥ ＯＶＥＲになっても、「つづきから」で最後のセーブから歩き直せる。&#xd;セーブまでの歩みは消えない。何度でも、そうやって進むんだ。</source>
+            <translation>[Keys]&#xd;Space, Enter  next (as a click)&#xd;W walk  B fight, search  J jump&#xd;I use or sell the item&#xd;Y YES  N, Esc NO&#xd;1-5 choose how to grow (top row from the left)&#xd;Type a name, then Enter for &quot;Done&quot;&#xd;] [ music volume  } { effects volume  M mute (and the volume keys)&#xd;Ctrl with + - 0 window size  F11 full screen&#xd;F1 this help  L language (on the title)&#xd;The world map, the title, the shop and the item list take the mouse.&#xd;&#xd;[∽ Death Energy]&#xd;You stay in this world only while you have ∽.&#xd;Each step uses a little, and entering an area may cost some.&#xd;When your Soul gives out you fall, lose 100∽, and rise again.&#xd;When ∽ runs out, it is over.&#xd;&#xd;[The end of the first road]&#xd;The far gate opens only for a soul that has met the people there.&#xd;The girl who asks your name: tell her.&#xd;Toto, who weighs hearts: nod to him twice.&#xd;Until then, a strange force throws you back.&#xd;&#xd;[Saving and GAME OVER]&#xd;Save at save points on the road, or on the world map.&#xd;After GAME OVER, &quot;Continue&quot; walks on from your last save.&#xd;What you saved is never lost. That is how you go on, as often as it takes.</translation>
         </message>
         <message>
             <location filename="../../ui/keys.cpp" line="43"/>
@@ -530,213 +550,224 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>The soundfont could not be loaded. Playing on without music.&#xd;%1</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="22"/>
+            <location filename="../../ui/saving.cpp" line="28"/>
+            <source>前のセーブに戻る？&#xd;（%1のセーブ、トライ回数：%2回）</source>
+            <translation>Go back to the previous save?&#xd;(saved %1, tries: %2)</translation>
+        </message>
+        <message>
+            <location filename="../../ui/status.cpp" line="23"/>
             <source>魔王</source>
             <translation>Demon King</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="22"/>
+            <location filename="../../ui/status.cpp" line="23"/>
             <source>大悪魔</source>
             <translation>Archdemon</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="22"/>
+            <location filename="../../ui/status.cpp" line="23"/>
             <source>小悪魔</source>
             <translation>Imp</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="23"/>
+            <location filename="../../ui/status.cpp" line="24"/>
             <source>妖魔</source>
             <translation>Fiend</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="23"/>
+            <location filename="../../ui/status.cpp" line="24"/>
             <source>魔</source>
             <translation>Devil</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="23"/>
+            <location filename="../../ui/status.cpp" line="24"/>
             <source>大悪</source>
             <translation>Villain</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="24"/>
+            <location filename="../../ui/status.cpp" line="25"/>
             <source>悪</source>
             <translation>Wicked</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="24"/>
+            <location filename="../../ui/status.cpp" line="25"/>
             <source>小悪</source>
             <translation>Rogue</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="24"/>
+            <location filename="../../ui/status.cpp" line="25"/>
             <source>微悪</source>
             <translation>Shady</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="25"/>
+            <location filename="../../ui/status.cpp" line="26"/>
             <source>無</source>
             <translation>Neutral</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="25"/>
+            <location filename="../../ui/status.cpp" line="26"/>
             <source>微善</source>
             <translation>Decent</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="25"/>
+            <location filename="../../ui/status.cpp" line="26"/>
             <source>小善</source>
             <translation>Kind</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="26"/>
+            <location filename="../../ui/status.cpp" line="27"/>
             <source>善</source>
             <translation>Good</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="26"/>
+            <location filename="../../ui/status.cpp" line="27"/>
             <source>大善</source>
             <translation>Noble</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="26"/>
+            <location filename="../../ui/status.cpp" line="27"/>
             <source>聖</source>
             <translation>Holy</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="27"/>
+            <location filename="../../ui/status.cpp" line="28"/>
             <source>聖太</source>
             <translation>Saint</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="27"/>
+            <location filename="../../ui/status.cpp" line="28"/>
             <source>小天使</source>
             <translation>Cherub</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="27"/>
+            <location filename="../../ui/status.cpp" line="28"/>
             <source>大天使</source>
             <translation>Archangel</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="28"/>
+            <location filename="../../ui/status.cpp" line="29"/>
             <source>神</source>
             <translation>God</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="47"/>
-            <location filename="../../ui/status.cpp" line="57"/>
+            <location filename="../../ui/status.cpp" line="48"/>
+            <location filename="../../ui/status.cpp" line="58"/>
             <source>【%1】</source>
             <translation>[%1]</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="56"/>
+            <location filename="../../ui/status.cpp" line="57"/>
             <source>ＭＡＰ</source>
             <translation>MAP</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="63"/>
+            <location filename="../../ui/status.cpp" line="64"/>
             <source>【信】</source>
             <translation> Fth</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="65"/>
+            <location filename="../../ui/status.cpp" line="66"/>
             <source>【怨】</source>
             <translation> Grd</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="67"/>
+            <location filename="../../ui/status.cpp" line="68"/>
             <source>【毒】</source>
             <translation> Psn</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="69"/>
+            <location filename="../../ui/status.cpp" line="70"/>
             <source>【癒】</source>
             <translation> Hl</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="71"/>
+            <location filename="../../ui/status.cpp" line="72"/>
             <source>きょり：%1Km/%2</source>
             <translation>Dist: %1Km/%2</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="72"/>
+            <location filename="../../ui/status.cpp" line="73"/>
             <source>意識：%1%2</source>
             <translation>Mind: %1%2</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="73"/>
+            <location filename="../../ui/status.cpp" line="74"/>
             <source>記憶：%1/%2</source>
             <translation>Mem: %1/%2</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="74"/>
+            <location filename="../../ui/status.cpp" line="75"/>
             <source>  魂：%1</source>
             <translation> HP:%1</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="75"/>
+            <location filename="../../ui/status.cpp" line="76"/>
             <source>  剣：△%1 鎧：▽%2</source>
             <translation> Atk△%1 Def▽%2</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="76"/>
+            <location filename="../../ui/status.cpp" line="77"/>
             <source>死のエネルギー:%1∽&#xd;個体スコア：%2pt. (Rank1:%3pt.)</source>
             <translation>Death Energy: %1∽&#xd;Score: %2pt. (Rank1:%3pt.)</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="82"/>
+            <location filename="../../ui/status.cpp" line="83"/>
             <source>金貨：%1枚</source>
             <translation>Gold: %1</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="85"/>
+            <location filename="../../ui/status.cpp" line="86"/>
             <source>★%1 ∽消費:%2 Try:%3</source>
             <translation>★%1 ∽spent:%2 Try:%3</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="144"/>
+            <location filename="../../ui/status.cpp" line="147"/>
             <source>     ｶﾙﾏ ↑%1%</source>
             <translation>     Karma ↑%1%</translation>
         </message>
         <message>
-            <location filename="../../ui/status.cpp" line="147"/>
+            <location filename="../../ui/status.cpp" line="150"/>
             <source>     ｶﾙﾏ ↓%1%</source>
             <translation>     Karma ↓%1%</translation>
         </message>
         <message>
-            <location filename="../../ui/volume.cpp" line="51"/>
+            <location filename="../../ui/volume.cpp" line="59"/>
             <source>音楽 %1%</source>
             <translation>Music %1%</translation>
         </message>
         <message>
-            <location filename="../../ui/volume.cpp" line="51"/>
+            <location filename="../../ui/volume.cpp" line="59"/>
             <source>効果音 %1%</source>
             <translation>Effects %1%</translation>
         </message>
         <message>
-            <location filename="../../ui/volume.cpp" line="69"/>
+            <location filename="../../ui/volume.cpp" line="78"/>
+            <source>♪×</source>
+            <translation>♪×</translation>
+        </message>
+        <message>
+            <location filename="../../ui/volume.cpp" line="79"/>
+            <location filename="../../ui/volume.cpp" line="105"/>
             <source>消音</source>
             <translation>Muted</translation>
         </message>
         <message>
-            <location filename="../../title/conquest.cpp" line="28"/>
+            <location filename="../../title/conquest.cpp" line="29"/>
             <source>%1は、管理者達の間の、いちばん奥の扉を開けた</source>
             <translation>%1 opened the innermost door of the High Hall.</translation>
         </message>
         <message>
-            <location filename="../../title/conquest.cpp" line="29"/>
+            <location filename="../../title/conquest.cpp" line="30"/>
             <source>そこには誰もいなかった。ただ、生きていた頃の自分の声が、小さく響いていた</source>
             <translation>No one was there. Only the voice of your living self, echoing softly.</translation>
         </message>
         <message>
-            <location filename="../../title/conquest.cpp" line="30"/>
+            <location filename="../../title/conquest.cpp" line="31"/>
             <source>「見つかった？」……うん、見つかった。ひとつになった魂に、死者の世界の静かな朝が来た</source>
             <translation>&quot;Found it?&quot; ...Yes. I found it. Over the soul made one, a quiet morning rose on the world of the dead.</translation>
         </message>
         <message>
-            <location filename="../../title/conquest.cpp" line="58"/>
+            <location filename="../../title/conquest.cpp" line="59"/>
             <source>%1は、【%2】を制覇した</source>
             <translation>%1 has conquered [%2].</translation>
         </message>
@@ -776,195 +807,195 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>Rarity: %1</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="66"/>
+            <location filename="../../title/questions.cpp" line="67"/>
             <source>「%1」・・・・、なんだか強そうな名前だね!!</source>
             <translation>&quot;%1&quot;... What a strong-sounding name!!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="68"/>
-            <location filename="../../battle/levelup.cpp" line="28"/>
+            <location filename="../../title/questions.cpp" line="69"/>
+            <location filename="../../battle/levelup.cpp" line="29"/>
             <source>魂の剣が 1強くなった!!</source>
             <translation>Soul Sword +1!!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="70"/>
+            <location filename="../../title/questions.cpp" line="71"/>
             <source>「%1」・・・・、その名前、なんだか安心する</source>
             <translation>&quot;%1&quot;... Somehow, that name puts me at ease.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="72"/>
-            <location filename="../../battle/levelup.cpp" line="36"/>
+            <location filename="../../title/questions.cpp" line="73"/>
+            <location filename="../../battle/levelup.cpp" line="37"/>
             <source>魂の鎧が 1強くなった!!</source>
             <translation>Soul Armor +1!!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="74"/>
+            <location filename="../../title/questions.cpp" line="75"/>
             <source>「%1」・・・・、その名前、なんだか聞いた事があるような</source>
             <translation>&quot;%1&quot;... I feel like I've heard that name before...</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="76"/>
+            <location filename="../../title/questions.cpp" line="77"/>
             <source>魂の大きさが 2上昇した!!</source>
             <translation>Max Soul +2!!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="78"/>
+            <location filename="../../title/questions.cpp" line="79"/>
             <source>「%1」・・・・!!!!すごい名前だね</source>
             <translation>&quot;%1&quot;...!!!! What an amazing name!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="80"/>
+            <location filename="../../title/questions.cpp" line="81"/>
             <source>個体スコアが 100上昇した!!</source>
             <translation>Score +100!!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="82"/>
+            <location filename="../../title/questions.cpp" line="83"/>
             <source>「%1」・・・・、変わった名前・・・ちょっと恐いね</source>
             <translation>&quot;%1&quot;... What an odd name... It's a little scary.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="86"/>
+            <location filename="../../title/questions.cpp" line="87"/>
             <source>めぐみ「いい名前だね。ちゃんと覚えておくよ」</source>
             <translation>Megumi: What a nice name. I'll be sure to remember it.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="87"/>
+            <location filename="../../title/questions.cpp" line="88"/>
             <source>めぐみ「なんだか、なつかしい響きがするね」</source>
             <translation>Megumi: Somehow, it has such a nostalgic ring.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="88"/>
+            <location filename="../../title/questions.cpp" line="89"/>
             <source>めぐみ「その名前、なくさないようにね」</source>
             <translation>Megumi: Don't ever lose that name, okay?</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="89"/>
+            <location filename="../../title/questions.cpp" line="90"/>
             <source>めぐみ「よろしくね。わたしは、めぐみ」</source>
             <translation>Megumi: Nice to meet you. I'm Megumi.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="91"/>
+            <location filename="../../title/questions.cpp" line="92"/>
             <source>「%1」・・・・へぇ、%2</source>
             <translation>&quot;%1&quot;... Oh?&#xd;%2</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="105"/>
+            <location filename="../../title/questions.cpp" line="106"/>
             <source>つよさが+3された</source>
             <translation>Soul Sword +3!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="109"/>
+            <location filename="../../title/questions.cpp" line="110"/>
             <source>最大魂が +10された</source>
             <translation>Max Soul +10!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="114"/>
+            <location filename="../../title/questions.cpp" line="115"/>
             <source>最大魂が -1された</source>
             <translation>Max Soul -1.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="119"/>
+            <location filename="../../title/questions.cpp" line="120"/>
             <source>おいおい、冗談はよすんだな</source>
             <translation>Whoa, whoa. Quit kidding around, pal.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="122"/>
+            <location filename="../../title/questions.cpp" line="123"/>
             <source>【%1】を入手した</source>
             <translation>Got [%1].</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="128"/>
+            <location filename="../../title/questions.cpp" line="129"/>
             <source>アハハ、やっぱりな</source>
             <translation>Ahaha, I knew it.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="133"/>
+            <location filename="../../title/questions.cpp" line="134"/>
             <source>金貨が足りませんでした</source>
             <translation>Not enough gold.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="137"/>
+            <location filename="../../title/questions.cpp" line="138"/>
             <source>魂が回復した</source>
             <translation>Your Soul was restored.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="141"/>
+            <location filename="../../title/questions.cpp" line="142"/>
             <source>死のエネルギーが 30回復した</source>
             <translation>Death Energy restored by 30.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="144"/>
+            <location filename="../../title/questions.cpp" line="145"/>
             <source>はい、セーブ完了だよ</source>
             <translation>There, all saved.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="152"/>
+            <location filename="../../title/questions.cpp" line="153"/>
             <source>足りないぞ････ぐわらあああ!!</source>
             <translation>Not enough....GRWAAAAHH!!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="157"/>
+            <location filename="../../title/questions.cpp" line="158"/>
             <source>ふふん、それでいい････</source>
             <translation>Hmph, that'll do....</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="160"/>
+            <location filename="../../title/questions.cpp" line="161"/>
             <source>ありがと....%1クン....</source>
             <translation>Thank you....%1....</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="178"/>
+            <location filename="../../title/questions.cpp" line="179"/>
             <source>「そっか」</source>
             <translation>&quot;Suit yourself, then.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="181"/>
+            <location filename="../../title/questions.cpp" line="182"/>
             <source>「あっそう」</source>
             <translation>&quot;Hmph. Fine, then.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="186"/>
+            <location filename="../../title/questions.cpp" line="187"/>
             <source>「おまえは死者としてふさわしくないようだ」</source>
             <translation>&quot;Thou art not fit to be one of the dead, it seems.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="189"/>
+            <location filename="../../title/questions.cpp" line="190"/>
             <source>オーケイそーゆー日もあるさ</source>
             <translation>Okay! Some days are just like that.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="192"/>
+            <location filename="../../title/questions.cpp" line="193"/>
             <source>・・・・（泣いている）</source>
             <translation>....(crying)</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="199"/>
+            <location filename="../../title/questions.cpp" line="200"/>
             <source>あれ、大丈夫？これを上げる</source>
             <translation>Huh, are you okay? Here, take this.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="201"/>
-            <location filename="../../title/questions.cpp" line="215"/>
+            <location filename="../../title/questions.cpp" line="202"/>
+            <location filename="../../title/questions.cpp" line="216"/>
             <source>死のエネルギーが 10回復した</source>
             <translation>Death Energy restored by 10.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="202"/>
+            <location filename="../../title/questions.cpp" line="203"/>
             <source>気をつけてね</source>
             <translation>Take care.</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="205"/>
+            <location filename="../../title/questions.cpp" line="206"/>
             <source>オレ様を甘くみた罰を受けるがいい････!!</source>
             <translation>You'll pay for taking me lightly....!!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="209"/>
+            <location filename="../../title/questions.cpp" line="210"/>
             <source>....%1クン、行かないで!!</source>
             <translation>....%1, don't go!!</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="213"/>
+            <location filename="../../title/questions.cpp" line="214"/>
             <source>大丈夫？これを上げる</source>
             <translation>You okay? Here, take this.</translation>
         </message>
@@ -1029,388 +1060,388 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>The ranking has been reset.</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="29"/>
+            <location filename="../../title/title_screen.cpp" line="31"/>
             <source>　ルヘ</source>
             <translation>     ruhe</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="30"/>
+            <location filename="../../title/title_screen.cpp" line="32"/>
             <source>ミ　ヘ</source>
             <translation>Mi     he</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="31"/>
+            <location filename="../../title/title_screen.cpp" line="33"/>
             <source>ミル　</source>
             <translation>Miru</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="36"/>
+            <location filename="../../title/title_screen.cpp" line="38"/>
             <source>//ルヘ</source>
             <translation>//ruhe</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="37"/>
+            <location filename="../../title/title_screen.cpp" line="39"/>
             <source>ミ　//</source>
             <translation>Mi //</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="38"/>
+            <location filename="../../title/title_screen.cpp" line="40"/>
             <source>　　　</source>
             <translation> </translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="39"/>
+            <location filename="../../title/title_screen.cpp" line="41"/>
             <source>　ル　</source>
             <translation>     ru</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="40"/>
+            <location filename="../../title/title_screen.cpp" line="42"/>
             <source>■■■</source>
             <translation>■■■</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="51"/>
+            <location filename="../../title/title_screen.cpp" line="53"/>
             <source>　　るも　</source>
             <translation>      rumo</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="52"/>
+            <location filename="../../title/title_screen.cpp" line="54"/>
             <source>く　　　　</source>
             <translation>K</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="53"/>
+            <location filename="../../title/title_screen.cpp" line="55"/>
             <source>く　る　す</source>
             <translation>K    ru    su</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="54"/>
+            <location filename="../../title/title_screen.cpp" line="56"/>
             <source>　　　　　</source>
             <translation> </translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="55"/>
+            <location filename="../../title/title_screen.cpp" line="57"/>
             <source>　----も　</source>
             <translation>  ----mo</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="56"/>
+            <location filename="../../title/title_screen.cpp" line="58"/>
             <source>----る----</source>
             <translation>----ru----</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="57"/>
+            <location filename="../../title/title_screen.cpp" line="59"/>
             <source>..``　..--</source>
             <translation>..``  ..--</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="58"/>
+            <location filename="../../title/title_screen.cpp" line="60"/>
             <source>````るもす</source>
             <translation>````rumosu</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="60"/>
+            <location filename="../../title/title_screen.cpp" line="62"/>
             <source>く``````す</source>
             <translation>K``````su</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="90"/>
+            <location filename="../../title/title_screen.cpp" line="92"/>
             <source>????「……やあ、目が覚めたかい？ようこそ。きみは、死んだんだよ」</source>
             <translation>????: ...Hey. You're awake? Welcome. You died, you know.</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="91"/>
+            <location filename="../../title/title_screen.cpp" line="93"/>
             <source>「ここは死者の世界。命を終えた魂が、最後にたどりつく場所さ」</source>
             <translation>&quot;This is the world of the dead. The last place a soul comes to, once its life is over.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="92"/>
+            <location filename="../../title/title_screen.cpp" line="94"/>
             <source>「きみの体も、もうこっちに現れている。魂の形をしてね」</source>
             <translation>&quot;Your body is here already, too. In the shape of a soul.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="93"/>
+            <location filename="../../title/title_screen.cpp" line="95"/>
             <source>「でも気をつけて。ここの決まりは、生きていた世界とはまるで違うんだ」</source>
             <translation>&quot;But be careful. The rules here are nothing like the world you lived in.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="94"/>
+            <location filename="../../title/title_screen.cpp" line="96"/>
             <source>「いちばん大事なことを言うよ。自分を、見失ってはいけない」</source>
             <translation>&quot;Here is the most important thing. Don't lose sight of yourself.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="95"/>
+            <location filename="../../title/title_screen.cpp" line="97"/>
             <source>「ここでは、たくさんの者が自分の魂をなくしていくんだ。……本当に、たくさん」</source>
             <translation>&quot;So many here lose their own souls. ...So very many.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="96"/>
+            <location filename="../../title/title_screen.cpp" line="98"/>
             <source>「魂の強さは『個体スコア』ではかられる。高いほど、強い魂ってことさ」</source>
             <translation>&quot;A soul's strength is measured by its [Score]. The higher it is, the stronger the soul.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="97"/>
+            <location filename="../../title/title_screen.cpp" line="99"/>
             <source>「そして魂は『死のエネルギー』によって存在している。なくなれば、それまでだよ」</source>
             <translation>&quot;And a soul exists by its [Death Energy]. When that runs out, it's the end.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="98"/>
+            <location filename="../../title/title_screen.cpp" line="100"/>
             <source>「死のエネルギーを失わずに、個体スコアを上げること。それがきみの最初のつとめ」</source>
             <translation>&quot;Raise your Score without losing your Death Energy. That is your first task.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="99"/>
+            <location filename="../../title/title_screen.cpp" line="101"/>
             <source>「この世界には、まだ誰も解いたことのない謎がある」</source>
             <translation>&quot;This world holds a mystery no one has ever solved.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="100"/>
+            <location filename="../../title/title_screen.cpp" line="102"/>
             <source>「きみに、その謎を解いてほしいんだ。……待ってるよ」</source>
             <translation>&quot;I want you to solve it. ...I'll be waiting.&quot;</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="133"/>
+            <location filename="../../title/title_screen.cpp" line="135"/>
             <source>すべてを初期化するよ？いいの？</source>
             <translation>Reset everything? Are you sure?</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="148"/>
+            <location filename="../../title/title_screen.cpp" line="150"/>
             <source>初期化してしまったよ</source>
             <translation>Everything has been reset.</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="234"/>
+            <location filename="../../title/title_screen.cpp" line="241"/>
             <source>だれ？</source>
             <translation>Who's there?</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="234"/>
+            <location filename="../../title/title_screen.cpp" line="241"/>
             <source>ＳＡＤ</source>
             <translation>SAD</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="234"/>
+            <location filename="../../title/title_screen.cpp" line="241"/>
             <source>みえる？</source>
             <translation>Can you see me?</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="234"/>
+            <location filename="../../title/title_screen.cpp" line="241"/>
             <source>呪い</source>
             <translation>A curse</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="234"/>
+            <location filename="../../title/title_screen.cpp" line="241"/>
             <source>霊が....</source>
             <translation>The spirits....</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="234"/>
+            <location filename="../../title/title_screen.cpp" line="241"/>
             <source>待ってるよ</source>
             <translation>I'll be waiting</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="235"/>
+            <location filename="../../title/title_screen.cpp" line="242"/>
             <source>気をつけて....</source>
             <translation>Be careful....</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="235"/>
+            <location filename="../../title/title_screen.cpp" line="242"/>
             <source>焦っちゃいけない</source>
             <translation>Don't rush</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="235"/>
+            <location filename="../../title/title_screen.cpp" line="242"/>
             <source>自分の魂の声を....</source>
             <translation>Your own soul's voice....</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="235"/>
+            <location filename="../../title/title_screen.cpp" line="242"/>
             <source>君は１つだ</source>
             <translation>You are one</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="235"/>
+            <location filename="../../title/title_screen.cpp" line="242"/>
             <source>共に進もう</source>
             <translation>Let's go on together</translation>
         </message>
         <message>
-            <location filename="../../title/title_screen.cpp" line="235"/>
+            <location filename="../../title/title_screen.cpp" line="242"/>
             <source>見つかった？</source>
             <translation>Found it?</translation>
         </message>
         <message>
-            <location filename="../../explore/pickups.cpp" line="20"/>
+            <location filename="../../explore/pickups.cpp" line="21"/>
             <source>金貨は手に取る前に砕けてしまった....</source>
             <translation>The coin crumbled before you got it....</translation>
         </message>
         <message>
-            <location filename="../../explore/pickups.cpp" line="25"/>
+            <location filename="../../explore/pickups.cpp" line="26"/>
             <source>金貨：%1枚を見つけた</source>
             <translation>Found %1 gold</translation>
         </message>
         <message>
-            <location filename="../../explore/pickups.cpp" line="34"/>
+            <location filename="../../explore/pickups.cpp" line="35"/>
             <source>刻印を焼却した 金貨+1</source>
             <translation>Burned away the seal mark. Gold +1</translation>
         </message>
         <message>
-            <location filename="../../explore/pickups.cpp" line="44"/>
+            <location filename="../../explore/pickups.cpp" line="45"/>
             <source>焼けどした</source>
             <translation>You got burned</translation>
         </message>
         <message>
-            <location filename="../../explore/pickups.cpp" line="51"/>
+            <location filename="../../explore/pickups.cpp" line="52"/>
             <source>刻印を解いた 金貨+1</source>
             <translation>Broke the seal mark. Gold +1</translation>
         </message>
         <message>
-            <location filename="../../explore/pickups.cpp" line="54"/>
+            <location filename="../../explore/pickups.cpp" line="55"/>
             <source>刻印を解いた 封印金貨+1</source>
             <translation>Broke the seal mark. Sealed Coin +1</translation>
         </message>
         <message>
-            <location filename="../../explore/pickups.cpp" line="66"/>
+            <location filename="../../explore/pickups.cpp" line="67"/>
             <source>死のエネルギーが %1回復した!!</source>
             <translation>Recovered %1 Death Energy!!</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="52"/>
+            <location filename="../../explore/walking.cpp" line="53"/>
             <source>穴に落ちてしまった!! 死のエネルギーが 10減少した</source>
             <translation>You fell in a hole!! Lost 10 Death Energy</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="55"/>
+            <location filename="../../explore/walking.cpp" line="56"/>
             <source>穴に落ちてしまった!! 魂が 3ダメージを負った</source>
             <translation>You fell in a hole!! Soul took 3 damage</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="57"/>
+            <location filename="../../explore/walking.cpp" line="58"/>
             <source>咄嗟に穴を避けた!!</source>
             <translation>You dodged the hole just in time!!</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="60"/>
+            <location filename="../../explore/walking.cpp" line="61"/>
             <source>穴に落ちてしまった!! 魂の鎧が 1減ってしまった</source>
             <translation>You fell in a hole!! Soul Armor -1</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="64"/>
+            <location filename="../../explore/walking.cpp" line="65"/>
             <source>穴に落ち....ここはどこ!?</source>
             <translation>Fell into a hole.... Where am I!?</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="74"/>
+            <location filename="../../explore/walking.cpp" line="75"/>
             <source>石に足をぶつけた!! 死のエネルギーが 10減少した</source>
             <translation>Stubbed your toe on a stone!! Lost 10 Death Energy</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="79"/>
+            <location filename="../../explore/walking.cpp" line="80"/>
             <source>躓いて転んでしまった!! 魂が 2ダメージを負った</source>
             <translation>You tripped and fell!! Soul took 2 damage</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="84"/>
+            <location filename="../../explore/walking.cpp" line="85"/>
             <source>転んで足を骨折してしまった!! 最大魂が 1減少した</source>
             <translation>You fell and broke your leg!! Max Soul -1</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="94"/>
+            <location filename="../../explore/walking.cpp" line="95"/>
             <source>%1ダメージ受けた</source>
             <translation>Took %1 damage</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="115"/>
+            <location filename="../../explore/walking.cpp" line="116"/>
             <source>魔界の手&#xd;刻印の裂け目から伸びる、ひとつ目の腕。こちら側の魂のぬくもりを、ずっと欲しがっている</source>
             <translation>Demon Realm Hand&#xd;A one-eyed arm reaching out of a seal mark's rift, forever craving the warmth of souls on this side.</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="116"/>
+            <location filename="../../explore/walking.cpp" line="117"/>
             <source>魔界との接点が開いた</source>
             <translation>A door to the Demon Realm opened</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="216"/>
+            <location filename="../../explore/walking.cpp" line="217"/>
             <source>木が邪魔で進めない!!</source>
             <translation>A tree blocks the way!!</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="218"/>
+            <location filename="../../explore/walking.cpp" line="219"/>
             <source>玉が邪魔で進めない!!</source>
             <translation>An orb blocks the way!!</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="224"/>
+            <location filename="../../explore/walking.cpp" line="225"/>
             <source>骸が邪魔で進めない!!</source>
             <translation>Remains block the way!!</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="240"/>
+            <location filename="../../explore/walking.cpp" line="241"/>
             <source>ジャンプ！</source>
             <translation>Jump!</translation>
         </message>
         <message>
-            <location filename="../../explore/walking.cpp" line="244"/>
+            <location filename="../../explore/walking.cpp" line="245"/>
             <source>転んでしまった....魂 -1</source>
             <translation>You fell over.... Soul -1</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="32"/>
+            <location filename="../../explore/world_map.cpp" line="33"/>
             <source>%1,要:死のEnrgy %2</source>
             <translation>%1, costs %2∽</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="41"/>
+            <location filename="../../explore/world_map.cpp" line="42"/>
             <source>貴方のカルマではこのエリアに入れないようだ</source>
             <translation>Your Karma won't let you into this area.</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="59"/>
+            <location filename="../../explore/world_map.cpp" line="60"/>
             <source>どんなに門を叩こうとも、ビクともせず入れなかった</source>
             <translation>Pound on the gate as you might, it won't budge.</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="67"/>
+            <location filename="../../explore/world_map.cpp" line="68"/>
             <source>門番「……通行証か。たしかに審判の印だ。一枚、預かっておく」</source>
             <translation>Gatekeeper: ...A pass. Judgement's seal, right enough. I'll keep one.</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="69"/>
+            <location filename="../../explore/world_map.cpp" line="70"/>
             <source>門番「この先は、見覚えのある顔ばかりだ。皆、おまえのことを覚えている。……驚くなよ」</source>
             <translation>Gatekeeper: Beyond here, every face is one you know. They all remember you. ...Don't be surprised.</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="146"/>
+            <location filename="../../explore/world_map.cpp" line="147"/>
             <source>番人「おや、穴あき銭じゃないか。ひっひ……この穴から覗くとな、昔の冥界が見えるんじゃよ」</source>
             <translation>Keeper: Oho, a Holed Coin, is it? Hee hee... Peek through the hole and you'll see the Underworld of old.</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="148"/>
+            <location filename="../../explore/world_map.cpp" line="149"/>
             <source>番人「よかろう、通りな。奥の店じゃ封印金貨しか通じんからね」&#xd;&#xd;%1 -1</source>
             <translation>Keeper: Very well, through you go. The shop inside takes only Sealed Coins, mind.&#xd;&#xd;%1 -1</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="181"/>
-            <location filename="../../items/inventory.cpp" line="135"/>
+            <location filename="../../explore/world_map.cpp" line="182"/>
+            <location filename="../../items/inventory.cpp" line="138"/>
             <source>セーブしました</source>
             <translation>Saved.</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="185"/>
+            <location filename="../../explore/world_map.cpp" line="186"/>
             <source>死のエネルギー 50∽を支払う事でセーブできる</source>
             <translation>Pay 50∽ Death Energy to save</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="190"/>
+            <location filename="../../explore/world_map.cpp" line="191"/>
             <source>セーブしまし</source>
             <translation>Saved</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="202"/>
+            <location filename="../../explore/world_map.cpp" line="203"/>
             <source>死のエネルギーが 20増えた</source>
             <translation>Death Energy +20</translation>
         </message>
         <message>
-            <location filename="../../explore/world_map.cpp" line="206"/>
+            <location filename="../../explore/world_map.cpp" line="207"/>
             <source>死のエネルギー 20∽を 金貨 5枚で購入する</source>
             <translation>Buy 20∽ Death Energy for 5 gold</translation>
         </message>
@@ -1510,93 +1541,93 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>Neutral Spirit. A spirit that leans toward neither darkness nor light. It mirrors whoever faces it.</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="27"/>
+            <location filename="../../story/encounters.cpp" line="28"/>
             <source>魂を休めます</source>
             <translation>Rest your Soul</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="28"/>
+            <location filename="../../story/encounters.cpp" line="29"/>
             <source>記録の霊シオリ。迷える魂の今の在り方を、一冊の本に書き留めている</source>
             <translation>Shiori, spirit of records. In a single book she writes down where each lost soul now stands.</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="29"/>
+            <location filename="../../story/encounters.cpp" line="30"/>
             <source>暗黒霊。闇に傾いた魂に引き寄せられる霊。同じ色の魂を喰らって膨らむ</source>
             <translation>Dark Spirit. Drawn to souls that lean toward darkness. It swells by devouring souls of its own color.</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="30"/>
+            <location filename="../../story/encounters.cpp" line="31"/>
             <source>神聖霊。光に傾いた魂を追いかける霊。その輝きを糧に、まばゆく燃える</source>
             <translation>Sacred Spirit. It chases souls that lean toward light, and burns dazzling on their glow.</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="38"/>
+            <location filename="../../story/encounters.cpp" line="39"/>
             <source>スリープスペースだ。休みますか？要：金貨 %1枚</source>
             <translation>A Sleep Space. Rest here? Costs %1 gold</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="47"/>
+            <location filename="../../story/encounters.cpp" line="48"/>
             <source>シオリ「ここまでのきみを、この本に書き留めておく？」</source>
             <translation>Shiori: Shall I write down who you've been so far, in this book?</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="61"/>
+            <location filename="../../story/encounters.cpp" line="62"/>
             <source>暗黒霊「同じにおいがする……おまえの闇、よこせ!!」</source>
             <translation>Dark Spirit: You smell like me... Give me your darkness!!</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="66"/>
+            <location filename="../../story/encounters.cpp" line="67"/>
             <source>神聖霊「まぶしい……その輝き、わたしにちょうだい!!」</source>
             <translation>Sacred Spirit: So bright... Give me that glow!!</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="71"/>
+            <location filename="../../story/encounters.cpp" line="72"/>
             <source>無属性霊体「…………（こちらを映しているだけで、襲ってはこない）」</source>
             <translation>Neutral Spirit: ......(It only mirrors you. It does not attack.)</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="81"/>
+            <location filename="../../story/encounters.cpp" line="82"/>
             <source>ウッサーマの呪い 魂 +1</source>
             <translation>Ussaama's Curse: Soul +1</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="85"/>
+            <location filename="../../story/encounters.cpp" line="86"/>
             <source>ウッサーマの呪い 魂 +5</source>
             <translation>Ussaama's Curse: Soul +5</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="89"/>
+            <location filename="../../story/encounters.cpp" line="90"/>
             <source>ウッサーマの呪い 最大魂 +1</source>
             <translation>Ussaama's Curse: Max Soul +1</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="93"/>
+            <location filename="../../story/encounters.cpp" line="94"/>
             <source>ウッサーマの呪い 魂の剣 +1</source>
             <translation>Ussaama's Curse: Soul Sword +1</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="97"/>
+            <location filename="../../story/encounters.cpp" line="98"/>
             <source>ウッサーマの呪い 魂の鎧 +1</source>
             <translation>Ussaama's Curse: Soul Armor +1</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="101"/>
+            <location filename="../../story/encounters.cpp" line="102"/>
             <source>ウッサーマの呪い 死のエネルギー +10</source>
             <translation>Ussaama's Curse: Death Energy +10</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="105"/>
+            <location filename="../../story/encounters.cpp" line="106"/>
             <source>ウッサーマの呪い 死のエネルギー +20</source>
             <translation>Ussaama's Curse: Death Energy +20</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="109"/>
-            <location filename="../../story/encounters.cpp" line="113"/>
+            <location filename="../../story/encounters.cpp" line="110"/>
+            <location filename="../../story/encounters.cpp" line="114"/>
             <source>ウッサーマの呪い 個体スコアUP</source>
             <translation>Ussaama's Curse: Score UP</translation>
         </message>
         <message>
-            <location filename="../../story/encounters.cpp" line="197"/>
+            <location filename="../../story/encounters.cpp" line="198"/>
             <source>怪我を負った....魂 -1</source>
             <translation>You got hurt.... Soul -1</translation>
         </message>
@@ -1751,852 +1782,852 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>Exe: Go. I'll stay and make amends a while longer.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="20"/>
+            <location filename="../../story/gate_folk.cpp" line="21"/>
             <source>めぐみ「$クン。門を通るなら、トトさんに心臓を量ってもらってね」</source>
             <translation>Megumi: $, if you're going through the gate, have Toto weigh your heart, okay?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="23"/>
+            <location filename="../../story/gate_folk.cpp" line="24"/>
             <source>めぐみ「こんにちは。わたし、天野めぐみ。……ねえ、きみの名前は？」</source>
             <translation>Megumi: Hello. I'm Megumi Amano. ...Say, what's your name?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="33"/>
+            <location filename="../../story/gate_folk.cpp" line="34"/>
             <source>めぐみ「あ……来てくれたんだ。ここの紫の草、きれいでしょう」</source>
             <translation>Megumi: Oh... you came. The violet grass here is pretty, isn't it?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="34"/>
+            <location filename="../../story/gate_folk.cpp" line="35"/>
             <source>めぐみ「門の案内、少しお休みしてるの。ちょっと、疲れちゃって」</source>
             <translation>Megumi: I'm taking a little break from guiding at the gate. I got a bit tired.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="35"/>
+            <location filename="../../story/gate_folk.cpp" line="36"/>
             <source>めぐみ「ねえ、$クン。わたしの顔、ちゃんと見えてる？」</source>
             <translation>Megumi: Hey, $. Can you see my face clearly?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="36"/>
+            <location filename="../../story/gate_folk.cpp" line="37"/>
             <source>めぐみ「最近ね、鏡を見てもぼんやりするの。自分の顔なのにね」</source>
             <translation>Megumi: Lately it looks blurry, even in the mirror. My own face.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="37"/>
+            <location filename="../../story/gate_folk.cpp" line="38"/>
             <source>めぐみ「ここに長くいるとね、自分のことから忘れていくんだって」</source>
             <translation>Megumi: They say if you stay here long, the first thing you forget is yourself.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="38"/>
+            <location filename="../../story/gate_folk.cpp" line="39"/>
             <source>めぐみ「$クン……もう少しだけ、そばにいてくれる？」</source>
             <translation>Megumi: $... will you stay with me, just a little longer?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="39"/>
+            <location filename="../../story/gate_folk.cpp" line="40"/>
             <source>めぐみ「思い出したの。ここに来たとき聞いた声。『待ってるよ』って」</source>
             <translation>Megumi: I remembered. The voice I heard when I came here. &quot;I'll be waiting.&quot;</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="40"/>
+            <location filename="../../story/gate_folk.cpp" line="41"/>
             <source>めぐみ「あれ、わたしの声だった。生きてた頃の、わたしの声」</source>
             <translation>Megumi: That was my voice. My own voice, from when I was alive.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="41"/>
+            <location filename="../../story/gate_folk.cpp" line="42"/>
             <source>めぐみ「誰かを待ってたんじゃない。わたしが、わたしを待たせてたの」</source>
             <translation>Megumi: I wasn't waiting for someone. I was the one keeping me waiting.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="42"/>
+            <location filename="../../story/gate_folk.cpp" line="43"/>
             <source>めぐみ「だから、行くね。わたしを迎えに」</source>
             <translation>Megumi: So I'm going now. To go and meet myself.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="43"/>
+            <location filename="../../story/gate_folk.cpp" line="44"/>
             <source>めぐみ「きみも、きっと見つかるよ。名前を、なくさないでね」</source>
             <translation>Megumi: You'll find yours too, I'm sure. Don't lose your name, okay?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="44"/>
+            <location filename="../../story/gate_folk.cpp" line="45"/>
             <source>めぐみ「……お別れしたのに、道に迷っちゃった。えへへ、ないしょね」</source>
             <translation>Megumi: ...We said goodbye, and now I've lost my way. Hehe, our secret.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="62"/>
+            <location filename="../../story/gate_folk.cpp" line="63"/>
             <source>めぐみ「（どこからか、めぐみの声がする）こっちだよ。迷わないでね」</source>
             <translation>Megumi: (Megumi's voice comes from somewhere) This way. Don't get lost, okay?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="69"/>
+            <location filename="../../story/gate_folk.cpp" line="70"/>
             <source>ナグク「へへっ、新入り？トトの天秤には近づかない方がいいぜ」</source>
             <translation>Naguku: Heh, newbie? Better keep away from Toto's scales.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="77"/>
+            <location filename="../../story/gate_folk.cpp" line="78"/>
             <source>ナグク「げっ、見つかった。……なんだよ、門に戻れって？」</source>
             <translation>Naguku: Ugh, you found me. ...What, you want me back at the gate?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="78"/>
+            <location filename="../../story/gate_folk.cpp" line="79"/>
             <source>ナグク「やだね。トトの天秤なんか、オレが載ったら絶対沈むもん」</source>
             <translation>Naguku: No way. If I got on Toto's scales, I'd sink for sure.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="79"/>
+            <location filename="../../story/gate_folk.cpp" line="80"/>
             <source>ナグク「母ちゃんの大事な茶碗、割ったのを黙ってたんだ。死ぬまで」</source>
             <translation>Naguku: I broke my mom's favorite bowl and never told her. Right up till I died.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="80"/>
+            <location filename="../../story/gate_folk.cpp" line="81"/>
             <source>ナグク「謝ろうと思ってたのに、その前に、こっちに来ちまった」</source>
             <translation>Naguku: I was gonna say sorry, but I ended up over here first.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="81"/>
+            <location filename="../../story/gate_folk.cpp" line="82"/>
             <source>ナグク「……なあ。今からでも謝ったら、軽くなるかな」</source>
             <translation>Naguku: ...Hey. If I said sorry now, d'you think I'd get lighter?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="82"/>
+            <location filename="../../story/gate_folk.cpp" line="83"/>
             <source>ナグク「まだ考え中！……でも、この草、あの茶碗と同じ色なんだ」</source>
             <translation>Naguku: Still thinking! ...But this grass is the same color as that bowl.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="83"/>
+            <location filename="../../story/gate_folk.cpp" line="84"/>
             <source>ナグク「だからここにいると、ちょっとだけ謝ってる気がするんだ」</source>
             <translation>Naguku: So hanging out here, it kinda feels like I'm saying sorry. A little.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="92"/>
+            <location filename="../../story/gate_folk.cpp" line="93"/>
             <source>ナグク「へへっ、天秤、沈まなかったぜ!!……ちょっと傾いたけどな」</source>
             <translation>Naguku: Heh, I didn't sink on the scales!! ...Tipped 'em a bit, though.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="99"/>
+            <location filename="../../story/gate_folk.cpp" line="100"/>
             <source>ガイガル「おっと、いい魂のにおいがするじゃねえか」</source>
             <translation>Gaigar: Well now, smells like a tasty soul.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="100"/>
+            <location filename="../../story/gate_folk.cpp" line="101"/>
             <source>ガイガル「脱獄の土産だ。ちょいと分けてもらうぜぇ!!」</source>
             <translation>Gaigar: A little jailbreak souvenir. Gimme a piece of ya!!</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="109"/>
+            <location filename="../../story/gate_folk.cpp" line="110"/>
             <source>ガイガル「……なんだ、おまえか。今日はやらねえよ」</source>
             <translation>Gaigar: ...Oh, it's you. Not today.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="110"/>
+            <location filename="../../story/gate_folk.cpp" line="111"/>
             <source>ガイガル「この原っぱにいるとな、牢の壁の色を忘れられるんだ」</source>
             <translation>Gaigar: Out in this field, I can forget the color of my cell walls.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="117"/>
+            <location filename="../../story/gate_folk.cpp" line="118"/>
             <source>ガイガル「門の奥でやり直せるだと？嘘っぱちだ!!八つ当たりさせろ!!」</source>
             <translation>Gaigar: A fresh start beyond the gate? Lies!! I need somethin' to hit!!</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="124"/>
+            <location filename="../../story/gate_folk.cpp" line="125"/>
             <source>ヒロコ「ピピ……こんにちは。ワタシ、ここでは、こういう形なの」</source>
             <translation>Hiroko: Beep... Hello. Here, I am this shape.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="131"/>
+            <location filename="../../story/gate_folk.cpp" line="132"/>
             <source>ヒロコ「ピ……最近、油の代わりにお茶を飲んでみてるの。あったかい」</source>
             <translation>Hiroko: Beep... Recent test: tea instead of oil. Result: it is warm.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="138"/>
+            <location filename="../../story/gate_folk.cpp" line="139"/>
             <source>ペド「……痛い。どこも怪我してないのに、ずっと、ずっと痛いの」</source>
             <translation>Petra: ...It hurts. I'm not hurt anywhere. But it hurts. Always, always.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="145"/>
+            <location filename="../../story/gate_folk.cpp" line="146"/>
             <source>ペド「痛いの、少しだけ減ったの。……ここまで、自分で歩けたから」</source>
             <translation>Petra: It hurts a little less. ...I walked here. By myself.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="153"/>
+            <location filename="../../story/gate_folk.cpp" line="154"/>
             <source>トト「我はトト、心臓を量る者。汝、己の死を受け入れるか」</source>
             <translation>Toto: I am Toto, who weighs hearts. Dost thou accept thy death?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="154"/>
+            <location filename="../../story/gate_folk.cpp" line="155"/>
             <source>トト「受け入れた魂は少し軽くなる。生への未練の分だけな」</source>
             <translation>Toto: A soul that accepts grows lighter, by the weight of its clinging to life.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="155"/>
+            <location filename="../../story/gate_folk.cpp" line="156"/>
             <source>トト「この天秤の片方には、真理の羽根が載っている」</source>
             <translation>Toto: Upon one side of these scales lieth the Feather of Truth.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="156"/>
+            <location filename="../../story/gate_folk.cpp" line="157"/>
             <source>トト「汝の心臓を、もう片方に載せるか」</source>
             <translation>Toto: Wilt thou lay thy heart upon the other?</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="157"/>
+            <location filename="../../story/gate_folk.cpp" line="158"/>
             <source>トト「……釣り合った。門は、汝を拒まぬ」</source>
             <translation>Toto: ...They balance. The gate shall not refuse thee.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="158"/>
+            <location filename="../../story/gate_folk.cpp" line="159"/>
             <source>トト「汝の心臓は、まだ鳴っている。死者にしては珍しいことだ」</source>
             <translation>Toto: Thy heart beateth still. A rare thing among the dead.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="159"/>
+            <location filename="../../story/gate_folk.cpp" line="160"/>
             <source>トト「その音を失くすな。それが汝を、汝のままにしておく」</source>
             <translation>Toto: Lose not that sound. It keepeth thee as thou art.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="160"/>
+            <location filename="../../story/gate_folk.cpp" line="161"/>
             <source>トト「量るべきものは、もう量った。行け」</source>
             <translation>Toto: What was to be weighed hath been weighed. Go.</translation>
         </message>
         <message>
-            <location filename="../../story/gate_folk.cpp" line="177"/>
+            <location filename="../../story/gate_folk.cpp" line="178"/>
             <source>トト「量られた後も、道は続く。己の心臓の音を、聞き続けよ」</source>
             <translation>Toto: The road goeth on after the weighing. Listen ever to thine own heart.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="50"/>
+            <location filename="../../story/guardians.cpp" line="51"/>
             <source>不思議な力ではじきとばされた...</source>
             <translation>A strange force threw you back...</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="73"/>
+            <location filename="../../story/guardians.cpp" line="74"/>
             <source>ガイガル「待ってたぜぇ。この門を抜けられるのは、ひとりずつだ」</source>
             <translation>Gaigar: Been waitin' for ya. This gate lets through one at a time.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="74"/>
+            <location filename="../../story/guardians.cpp" line="75"/>
             <source>ガイガル「オレはな、冥界の底の牢から這い上がってきたんだ」</source>
             <translation>Gaigar: Y'know, I clawed my way up outta the cells of the Abyss.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="75"/>
+            <location filename="../../story/guardians.cpp" line="76"/>
             <source>ガイガル「罪状？忘れたよ。ここじゃ、みんな忘れちまう」</source>
             <translation>Gaigar: My crime? Forgot it. Down here, everybody forgets.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="76"/>
+            <location filename="../../story/guardians.cpp" line="77"/>
             <source>ガイガル「門の向こうへ行けば、やり直せるって話じゃねえか」</source>
             <translation>Gaigar: Word is, past that gate a guy gets a fresh start.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="77"/>
+            <location filename="../../story/guardians.cpp" line="78"/>
             <source>ガイガル「だがトトの天秤に載ったら、オレの心臓なんざ一発で沈む」</source>
             <translation>Gaigar: But put my heart on Toto's scales and it sinks like a stone.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="78"/>
+            <location filename="../../story/guardians.cpp" line="79"/>
             <source>ガイガル「だから、おまえの名前と量られた心臓をいただく」</source>
             <translation>Gaigar: So I'm takin' your name, and your weighed heart.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="79"/>
+            <location filename="../../story/guardians.cpp" line="80"/>
             <source>ガイガル「おまえになりすまして、門を抜けてやるぜぇ!!」</source>
             <translation>Gaigar: I'll pass myself off as you and stroll right through!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="83"/>
+            <location filename="../../story/guardians.cpp" line="84"/>
             <source>ジユウ「最後の試験は、城を出る者と戦うこと。……相手はキミだ」</source>
             <translation>Jiyu: The final test is to fight someone leaving the castle. ...And that's you.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="84"/>
+            <location filename="../../story/guardians.cpp" line="85"/>
             <source>ジユウ「ボク、ずっと、みんなを見送ってばかりだった」</source>
             <translation>Jiyu: All this time, I've only ever been seeing everyone off.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="85"/>
+            <location filename="../../story/guardians.cpp" line="86"/>
             <source>ジユウ「……キミも、ボクを置いて行っちゃうんだろ？」</source>
             <translation>Jiyu: ...You're gonna leave me behind too, aren't you?</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="89"/>
+            <location filename="../../story/guardians.cpp" line="90"/>
             <source>エイダ「来たね。エイダ、この門の門番なんだよ」</source>
             <translation>Ada: You came! Ada is the gatekeeper of this gate.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="90"/>
+            <location filename="../../story/guardians.cpp" line="91"/>
             <source>エイダ「門番は通せんぼするのがお仕事。……いっぱい遊ぼ!!」</source>
             <translation>Ada: A gatekeeper's job is blocking the way. ...So let's play lots!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="93"/>
+            <location filename="../../story/guardians.cpp" line="94"/>
             <source>マーラー。シキハキ街一の大商人。魂まで値踏みする目利き</source>
             <translation>Mahler. Shikihaki's biggest merchant. An eye that can price anything, even a soul.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="94"/>
+            <location filename="../../story/guardians.cpp" line="95"/>
             <source>マーラー「いらっしゃい!!シキハキ街一の品ぞろえだよ。見てってね」</source>
             <translation>Mahler: Welcome!! The best selection in all of Shikihaki. Have a look!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="95"/>
+            <location filename="../../story/guardians.cpp" line="96"/>
             <source>マーラー「今日は店じまい。代わりに、あんたの魂を仕入れさせてもらうよ!!」</source>
             <translation>Mahler: Shop's closed today. Instead, I'll be stocking up on your soul!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="98"/>
+            <location filename="../../story/guardians.cpp" line="99"/>
             <source>ヒトダマ「いかないで……ここは、あったかいよ……」</source>
             <translation>Wisp: Don't go... it's warm here...</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="99"/>
+            <location filename="../../story/guardians.cpp" line="100"/>
             <source>ヒトダマ「みんなで、とけて……ひとつに、なろう……!!」</source>
             <translation>Wisp: Let's all melt... and become one...!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="102"/>
+            <location filename="../../story/guardians.cpp" line="103"/>
             <source>大ヒトダマ。塔を登りきれなかった魂たちが、寄り集まって燃えている</source>
             <translation>Great Wisp. The souls that never reached the top of the Tower, clumped together and burning.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="103"/>
+            <location filename="../../story/guardians.cpp" line="104"/>
             <source>大ヒトダマ「ここまで登ってきた魂は、みんな、ぼくになった」</source>
             <translation>Great Wisp: Every soul that climbed this far... became me.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="104"/>
+            <location filename="../../story/guardians.cpp" line="105"/>
             <source>大ヒトダマ「管理者達に会いたくて……でも、扉は開かなかった」</source>
             <translation>Great Wisp: They wanted to meet the Overseers... but the door never opened.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="105"/>
+            <location filename="../../story/guardians.cpp" line="106"/>
             <source>大ヒトダマ「きみも、ぼくになろう。もう、さみしくないよ!!」</source>
             <translation>Great Wisp: Become me too. You won't be lonely anymore!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="108"/>
+            <location filename="../../story/guardians.cpp" line="109"/>
             <source>魔王の幻。蜃気楼の城の主。闇に傾いた魂にだけ、その姿が見える</source>
             <translation>Phantom of the Demon King. Lord of the Mirage Castle. Only souls leaning to darkness can see it.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="109"/>
+            <location filename="../../story/guardians.cpp" line="110"/>
             <source>魔王の幻「よく来た、闇に傾きし魂よ。ここはお前の望んだ城だ」</source>
             <translation>Phantom of the Demon King: Welcome, soul that leans to darkness. This is the castle you longed for.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="110"/>
+            <location filename="../../story/guardians.cpp" line="111"/>
             <source>魔王の幻「我は幻。お前の心が、この姿を描いたにすぎぬ」</source>
             <translation>Phantom of the Demon King: I am but a phantom. Your own heart drew this form, nothing more.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="111"/>
+            <location filename="../../story/guardians.cpp" line="112"/>
             <source>魔王の幻「ならば越えてみせよ。己の闇をな!!」</source>
             <translation>Phantom of the Demon King: Then overcome it, if you can. Your own darkness!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="114"/>
+            <location filename="../../story/guardians.cpp" line="115"/>
             <source>天秤の天使。天界の門柱を守る。光に傾いた魂を、最後にもう一度量る</source>
             <translation>Angel of the Scales. Guards the pillars of Heaven's gate. Weighs souls leaning to light one last time.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="115"/>
+            <location filename="../../story/guardians.cpp" line="116"/>
             <source>天秤の天使「光に傾いた魂よ。その光は、本当にあなたのものですか」</source>
             <translation>Angel of the Scales: O soul that leans to light. Is that light truly your own?</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="116"/>
+            <location filename="../../story/guardians.cpp" line="117"/>
             <source>天秤の天使「借りものの光なら、ここで剥がれ落ちるでしょう!!」</source>
             <translation>Angel of the Scales: If it is borrowed light, it shall be stripped away here!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="120"/>
+            <location filename="../../story/guardians.cpp" line="121"/>
             <source>うさくまちゃん。うさぎなのか、くまなのか。気まぐれなお店屋さん</source>
             <translation>Bunbear. Bunny? Bear? A fickle little shopkeeper.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="122"/>
+            <location filename="../../story/guardians.cpp" line="123"/>
             <source>うさくまちゃん「いらっしゃいませ～。うさぎ？くま？どっちでもいいよ～」</source>
             <translation>Bunbear: Welcome~! Bunny? Bear? Either's fine~</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="123"/>
+            <location filename="../../story/guardians.cpp" line="124"/>
             <source>うさくまちゃん「きょうはおみせ、おやすみ～。かわりにあそぼ～!!」</source>
             <translation>Bunbear: No shop today~. Let's play instead~!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="126"/>
+            <location filename="../../story/guardians.cpp" line="127"/>
             <source>管理者。管理者達の間の最奥に立つ者。白と黒の半面に、眼がひとつ</source>
             <translation>Overseer. The one who stands deepest in the High Hall. A half-white, half-black mask with one eye.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="127"/>
+            <location filename="../../story/guardians.cpp" line="128"/>
             <source>管理者「よくぞ来た。我らは管理者。この世界のすべての魂を量る者」</source>
             <translation>Overseer: You have come. We are the Overseers. We weigh every soul in this world.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="128"/>
+            <location filename="../../story/guardians.cpp" line="129"/>
             <source>管理者「死のエネルギーを配り、カルマを記し、忘れた魂を底へ沈める」</source>
             <translation>Overseer: We grant Death Energy, record Karma, and sink forgotten souls into the Abyss.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="129"/>
+            <location filename="../../story/guardians.cpp" line="130"/>
             <source>管理者「我らが何者か、知りたいか。……誰も知らぬ。我ら自身もな」</source>
             <translation>Overseer: You wish to know what we are? ...None know. Not even we.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="130"/>
+            <location filename="../../story/guardians.cpp" line="131"/>
             <source>管理者「この面の奥に扉がある。答えは、その扉の奥にある」</source>
             <translation>Overseer: Behind this mask is a door. The answer lies beyond it.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="131"/>
+            <location filename="../../story/guardians.cpp" line="132"/>
             <source>管理者「知りたくば、我らを越えよ!!」</source>
             <translation>Overseer: If you would know, surpass us!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="135"/>
+            <location filename="../../story/guardians.cpp" line="136"/>
             <source>シグマ「門の奥でも商売さ。お代は、あんたの魂でいただくよ!!」</source>
             <translation>Sigma: Business goes on, even beyond the gate. The price? Your soul!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="139"/>
+            <location filename="../../story/guardians.cpp" line="140"/>
             <source>無属性霊体「ココハ底……忘レラレタ者ハ……ココカラ出ラレナイ……」</source>
             <translation>Neutral Spirit: THIS IS... THE BOTTOM... THE FORGOTTEN... CAN NEVER... LEAVE...</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="143"/>
+            <location filename="../../story/guardians.cpp" line="144"/>
             <source>魔女「ひっひっ、あたしの小屋まで来たね。さて、どれだけ重くなったか」</source>
             <translation>Witch: Hee hee, made it all the way to my hut, dearie. Now, how heavy have you grown?</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="144"/>
+            <location filename="../../story/guardians.cpp" line="145"/>
             <source>魔女「あたしが量ってやる。トトより、ちょいと厳しいよ」</source>
             <translation>Witch: I'll weigh you myself. A touch stricter than Toto, mind.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="145"/>
+            <location filename="../../story/guardians.cpp" line="146"/>
             <source>魔女「手加減はしないよ。魔女ってのは、意地悪なもんさ!!」</source>
             <translation>Witch: No going easy on you. Witches are meant to be nasty, dearie!!</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="149"/>
+            <location filename="../../story/guardians.cpp" line="150"/>
             <source>ミスティウィング。洞穴の奥でランプを灯す隠者。封印金貨しか受け取らない</source>
             <translation>Misty Wing. A hermit who keeps a lamp lit deep in the Cave. Accepts nothing but Sealed Coins.</translation>
         </message>
         <message>
-            <location filename="../../story/guardians.cpp" line="150"/>
+            <location filename="../../story/guardians.cpp" line="151"/>
             <source>ミスティウィング「封印金貨一枚で、どれでも一つ。灯りの消えぬうちに選びな」</source>
             <translation>Misty Wing: One Sealed Coin, any one thing. Choose before the light goes out.</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="29"/>
+            <location filename="../../story/scenes.cpp" line="37"/>
             <source>霊人「……剣ヲ……抜ケ……」</source>
             <translation>Wraith: ...DRAW... YOUR... SWORD...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="29"/>
+            <location filename="../../story/scenes.cpp" line="37"/>
             <source>霊人「斬ルコトシカ……モウ……覚エテイナイ……!!」</source>
             <translation>Wraith: CUTTING... IS ALL... I REMEMBER...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="37"/>
+            <location filename="../../story/scenes.cpp" line="45"/>
             <source>ヒトダマ「……ここ、どこ？……さむいよ……」</source>
             <translation>Wisp: ...Where is this?... It's cold...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="37"/>
+            <location filename="../../story/scenes.cpp" line="45"/>
             <source>ヒトダマ「なまえ……なんだっけ……おもいだせない……」</source>
             <translation>Wisp: My name... what was it... I can't remember...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="51"/>
+            <location filename="../../story/scenes.cpp" line="59"/>
             <source>ヒトダマ「しれん……まだ……おわらない……」</source>
             <translation>Wisp: The trial... still... isn't over...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="51"/>
+            <location filename="../../story/scenes.cpp" line="59"/>
             <source>ヒトダマ「ずっと……なにかを……ふってた……なにを？」</source>
             <translation>Wisp: I kept... swinging... something... what?</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="78"/>
+            <location filename="../../story/scenes.cpp" line="86"/>
             <source>霊人「門ハ……通サヌ……」</source>
             <translation>Wraith: NONE... SHALL... PASS...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="78"/>
+            <location filename="../../story/scenes.cpp" line="86"/>
             <source>霊人「ナゼ通サヌノカ……モウ……忘レタ……!!」</source>
             <translation>Wraith: WHY NONE MAY PASS... I HAVE... FORGOTTEN...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="101"/>
+            <location filename="../../story/scenes.cpp" line="109"/>
             <source>ヒトダマ「キラキラ……それ……ちょうだい……!!」</source>
             <translation>Wisp: Sparkly... give me... that...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="104"/>
+            <location filename="../../story/scenes.cpp" line="112"/>
             <source>霊人「……買イ物カ……イイナ……」</source>
             <translation>Wraith: ...SHOPPING... HOW NICE...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="104"/>
+            <location filename="../../story/scenes.cpp" line="112"/>
             <source>霊人「オレニハ……モウ……欲シイモノモ……ナイ……」</source>
             <translation>Wraith: I HAVE... NOTHING LEFT... TO WANT...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="129"/>
+            <location filename="../../story/scenes.cpp" line="137"/>
             <source>ヒトダマ「むらさき……むらさき……いっしょに……とけよう……!!」</source>
             <translation>Wisp: Purple... purple... let's melt... together...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="152"/>
+            <location filename="../../story/scenes.cpp" line="160"/>
             <source>霊人「上ヘ……登ルナ……」</source>
             <translation>Wraith: DO NOT... CLIMB...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="152"/>
+            <location filename="../../story/scenes.cpp" line="160"/>
             <source>霊人「登ッタ者ハ……誰モ……戻ラナイ……!!」</source>
             <translation>Wraith: NONE WHO CLIMB... EVER... RETURN...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="164"/>
+            <location filename="../../story/scenes.cpp" line="172"/>
             <source>ヒトダマ「うえに……いかせない……!!」</source>
             <translation>Wisp: I won't... let you... go up...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="180"/>
+            <location filename="../../story/scenes.cpp" line="188"/>
             <source>悪魔「ククク……闇に惹かれて来たか。その魂、いただこう!!」</source>
             <translation>Devil: Kukuku... Drawn here by the dark, were you? Your soul is mine!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="183"/>
+            <location filename="../../story/scenes.cpp" line="191"/>
             <source>天使「光に憧れる魂よ。その穢れ、ここで祓ってさしあげましょう!!」</source>
             <translation>Angel: O soul that longs for light, let me purge your stain here!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="186"/>
+            <location filename="../../story/scenes.cpp" line="194"/>
             <source>ヒトダマ「……ここ……まぶしいの？……くらいの？」</source>
             <translation>Wisp: ...Is it... bright here?... Or dark?</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="186"/>
+            <location filename="../../story/scenes.cpp" line="194"/>
             <source>ヒトダマ「もう……わからないや……」</source>
             <translation>Wisp: I just... can't tell anymore...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="253"/>
+            <location filename="../../story/scenes.cpp" line="261"/>
             <source>霊人「管理者達ノ……命令ダ……」</source>
             <translation>Wraith: THE OVERSEERS'... ORDERS...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="253"/>
+            <location filename="../../story/scenes.cpp" line="261"/>
             <source>霊人「扉ニ……近ヅク者ハ……消ス……!!」</source>
             <translation>Wraith: ALL WHO NEAR... THE DOOR... ARE ERASED...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="254"/>
+            <location filename="../../story/scenes.cpp" line="262"/>
             <source>霊人「量ラレテモ……マダ……戦ウ……」</source>
             <translation>Wraith: WEIGHED... YET... I FIGHT...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="254"/>
+            <location filename="../../story/scenes.cpp" line="262"/>
             <source>霊人「終ワラナイ……終ワレナイ……!!」</source>
             <translation>Wraith: NO END... I CAN'T... END...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="267"/>
+            <location filename="../../story/scenes.cpp" line="275"/>
             <source>ヒトダマ「とびらの……むこう……みちゃ……だめ……!!」</source>
             <translation>Wisp: Don't... look... past... the door...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="267"/>
+            <location filename="../../story/scenes.cpp" line="275"/>
             <source>ヒトダマ「……さばかれた……？……ずるい……!!」</source>
             <translation>Wisp: ...You got judged...? No fair...!!</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="283"/>
+            <location filename="../../story/scenes.cpp" line="291"/>
             <source>無属性霊体「ワタシハ……ナニモノデモナイ。ダカラ、オマエヲ映ス……」</source>
             <translation>Neutral Spirit: I AM... NOTHING. SO I REFLECT... YOU...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="287"/>
+            <location filename="../../story/scenes.cpp" line="295"/>
             <source>ヒトダマ「……ここは……そこ……いちばんの……そこ……」</source>
             <translation>Wisp: ...This is... the bottom... the very... bottom...</translation>
         </message>
         <message>
-            <location filename="../../story/scenes.cpp" line="287"/>
+            <location filename="../../story/scenes.cpp" line="295"/>
             <source>ヒトダマ「わすれられたら……みんな……ここに……おちてくるの……」</source>
             <translation>Wisp: Once they're forgotten... everyone... falls... down here...</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="16"/>
+            <location filename="../../story/swords.cpp" line="17"/>
             <source>レッドソード「……小さな剣だな。それで、この先を歩くつもりか」</source>
             <translation>Red Sword: ...Small sword. You mean to go on with that?</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="17"/>
+            <location filename="../../story/swords.cpp" line="18"/>
             <source>レッドソード「まあいい。剣は、歩いた分だけ伸びる」</source>
             <translation>Red Sword: Fine. A sword grows the farther you walk.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="18"/>
+            <location filename="../../story/swords.cpp" line="19"/>
             <source>レッドソード「俺の剣が赤い理由か？……斬った数だけ、染まった」</source>
             <translation>Red Sword: Why my sword is red? ...Stained, by every one I cut.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="19"/>
+            <location filename="../../story/swords.cpp" line="20"/>
             <source>レッドソード「生きていた頃、俺は一度も負けなかった」</source>
             <translation>Red Sword: In life, I never lost. Not once.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="20"/>
+            <location filename="../../story/swords.cpp" line="21"/>
             <source>レッドソード「負けを知らぬ剣は、何も知らぬのと同じだ」</source>
             <translation>Red Sword: A sword that has never lost knows nothing at all.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="30"/>
+            <location filename="../../story/swords.cpp" line="31"/>
             <source>レッドソード「また会ったな。……少しは剣が伸びたか」</source>
             <translation>Red Sword: We meet again. ...Has your sword grown any?</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="31"/>
+            <location filename="../../story/swords.cpp" line="32"/>
             <source>レッドソード「この街には、斬られた者の形見を売る店もある。俺は買わんがな」</source>
             <translation>Red Sword: This town has a shop selling keepsakes of the slain. Not that I buy.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="32"/>
+            <location filename="../../story/swords.cpp" line="33"/>
             <source>レッドソード「構えてみろ。……肩に力が入りすぎだ」</source>
             <translation>Red Sword: Take your stance. ...Too much strength in the shoulders.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="33"/>
+            <location filename="../../story/swords.cpp" line="34"/>
             <source>レッドソード「剣は握りしめるな。離さない程度に、持て」</source>
             <translation>Red Sword: Don't clench the sword. Hold it just enough not to let go.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="34"/>
+            <location filename="../../story/swords.cpp" line="35"/>
             <source>レッドソード「生きていた頃、俺は剣の腕ひとつで生きていた」</source>
             <translation>Red Sword: In life, I lived by my sword arm alone.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="35"/>
+            <location filename="../../story/swords.cpp" line="36"/>
             <source>レッドソード「挑んできた者は、みな斬った。一度も負けなかった」</source>
             <translation>Red Sword: All who challenged me, I cut down. I never lost.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="36"/>
+            <location filename="../../story/swords.cpp" line="37"/>
             <source>レッドソード「最後には誰も挑んでこなくなった。ひとりで、死んだ」</source>
             <translation>Red Sword: In the end, no one challenged me anymore. I died alone.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="37"/>
+            <location filename="../../story/swords.cpp" line="38"/>
             <source>レッドソード「この剣の赤は、斬った者たちの赤だ。まだ乾かない」</source>
             <translation>Red Sword: The red of this sword is the red of those I cut. It's still wet.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="38"/>
+            <location filename="../../story/swords.cpp" line="39"/>
             <source>レッドソード「俺は、負けを知りに来たのかもしれんな。この世界に」</source>
             <translation>Red Sword: Maybe I came to this world to learn how to lose.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="39"/>
+            <location filename="../../story/swords.cpp" line="40"/>
             <source>レッドソード「おまえの剣には迷いがある。だが、濁りはない」</source>
             <translation>Red Sword: Your sword wavers. But it isn't clouded.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="40"/>
+            <location filename="../../story/swords.cpp" line="41"/>
             <source>レッドソード「次に会ったら、抜け。手加減はせん」</source>
             <translation>Red Sword: Next time we meet, draw. I won't go easy.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="41"/>
+            <location filename="../../story/swords.cpp" line="42"/>
             <source>レッドソード「俺に、負けを教えてみろ」</source>
             <translation>Red Sword: Teach me what losing is.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="42"/>
+            <location filename="../../story/swords.cpp" line="43"/>
             <source>レッドソード「……来い!!」</source>
             <translation>Red Sword: ...Come!!</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="53"/>
+            <location filename="../../story/swords.cpp" line="54"/>
             <source>レッドソード「門の奥で会うとはな。ここは、量られた者の通り道だ」</source>
             <translation>Red Sword: So we meet beyond the gate. This is the road of the weighed.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="54"/>
+            <location filename="../../story/swords.cpp" line="55"/>
             <source>レッドソード「トトに量られた。俺の心臓は、ひどく重かった」</source>
             <translation>Red Sword: Toto weighed me. My heart was very heavy.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="55"/>
+            <location filename="../../story/swords.cpp" line="56"/>
             <source>レッドソード「だが天秤は俺を拒まなかった。重いまま、通された」</source>
             <translation>Red Sword: But the scales didn't turn me away. I passed, heavy as I was.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="56"/>
+            <location filename="../../story/swords.cpp" line="57"/>
             <source>レッドソード「重さは消すものではなく、背負うものらしい」</source>
             <translation>Red Sword: Weight isn't something to erase, it seems. It's something to carry.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="57"/>
+            <location filename="../../story/swords.cpp" line="58"/>
             <source>レッドソード「剣も同じだ。振るった分だけ重くなる」</source>
             <translation>Red Sword: Same with a sword. Every swing makes it heavier.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="58"/>
+            <location filename="../../story/swords.cpp" line="59"/>
             <source>レッドソード「その重さを知る者だけが、本当の剣士だ」</source>
             <translation>Red Sword: Only one who knows that weight is a true swordsman.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="59"/>
+            <location filename="../../story/swords.cpp" line="60"/>
             <source>レッドソード「$。おまえの剣の名を、俺は覚えておこう」</source>
             <translation>Red Sword: $. I'll remember the name of your sword.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="60"/>
+            <location filename="../../story/swords.cpp" line="61"/>
             <source>レッドソード「これで俺も、ようやくひとつ、負けを知った」</source>
             <translation>Red Sword: So. At last, I've learned one defeat.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="61"/>
+            <location filename="../../story/swords.cpp" line="62"/>
             <source>レッドソード「剣士$。また、どこかで」</source>
             <translation>Red Sword: Swordsman $. Until next time.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="62"/>
+            <location filename="../../story/swords.cpp" line="63"/>
             <source>レッドソード「俺の剣の赤も、少し薄くなった気がする」</source>
             <translation>Red Sword: The red of my sword seems a little paler now.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="73"/>
+            <location filename="../../story/swords.cpp" line="74"/>
             <source>ジユウ「えいっ、やあっ!!……わっ、見てた？」</source>
             <translation>Jiyu: Hyah! Yah!! ...Whoa, were you watching?</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="74"/>
+            <location filename="../../story/swords.cpp" line="75"/>
             <source>ジユウ「ボク、ジユウ。この試練城の見習いなんだ」</source>
             <translation>Jiyu: I'm Jiyu! A trainee here at Trial Castle!</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="75"/>
+            <location filename="../../story/swords.cpp" line="76"/>
             <source>ジユウ「キミは？……$か。いい名前だね!!」</source>
             <translation>Jiyu: And you? ...$, huh? What a great name!!</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="76"/>
+            <location filename="../../story/swords.cpp" line="77"/>
             <source>ジユウ「ここじゃ、強くなった魂から順番に城を出ていくんだ」</source>
             <translation>Jiyu: Here, souls leave the castle one by one, once they get strong.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="77"/>
+            <location filename="../../story/swords.cpp" line="78"/>
             <source>ジユウ「ボクは……まだ、もうちょっとかかりそう」</source>
             <translation>Jiyu: Me... I think I'll need a little longer.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="78"/>
+            <location filename="../../story/swords.cpp" line="79"/>
             <source>ジユウ「今日も素振り千回!!……の、三百回目くらい」</source>
             <translation>Jiyu: A thousand practice swings today too!! ...I'm at about three hundred.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="79"/>
+            <location filename="../../story/swords.cpp" line="80"/>
             <source>ジユウ「ボクのホントの名前？忘れちゃった。だから自分でつけたんだ」</source>
             <translation>Jiyu: My real name? I forgot it. So I gave myself one!</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="80"/>
+            <location filename="../../story/swords.cpp" line="81"/>
             <source>ジユウ「ジユウ。自由のジユウ。かっこいいでしょ？」</source>
             <translation>Jiyu: Jiyu. As in &quot;free&quot;. Cool, right?</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="81"/>
+            <location filename="../../story/swords.cpp" line="82"/>
             <source>ジユウ「生きてた頃は、決められたことしかできなかった気がする」</source>
             <translation>Jiyu: When I was alive, I think I could only ever do what I was told.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="82"/>
+            <location filename="../../story/swords.cpp" line="83"/>
             <source>ジユウ「だからここでは、自分で決めて、自分で強くなるんだ」</source>
             <translation>Jiyu: So here, I choose for myself, and get strong on my own!</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="83"/>
+            <location filename="../../story/swords.cpp" line="84"/>
             <source>ジユウ「あっ、来た来た!!ちょうどよかった」</source>
             <translation>Jiyu: Oh, there you are!! Perfect timing!</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="84"/>
+            <location filename="../../story/swords.cpp" line="85"/>
             <source>ジユウ「これ、夜なべして縫ったんだ。縫い目、ガタガタだけど」</source>
             <translation>Jiyu: I stayed up all night sewing this. The stitches are all wonky, though.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="85"/>
+            <location filename="../../story/swords.cpp" line="86"/>
             <source>ジユウ「お守り。キミが先に城を出ても、迷わず歩けるように」</source>
             <translation>Jiyu: It's a charm. So you won't lose your way, even if you leave the castle first.</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="86"/>
+            <location filename="../../story/swords.cpp" line="87"/>
             <source>ジユウ「キミを見てたら、ボクも、もうすぐ城を出られそうな気がする!!」</source>
             <translation>Jiyu: Watching you, I feel like I'll get to leave the castle soon too!!</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="87"/>
+            <location filename="../../story/swords.cpp" line="88"/>
             <source>ジユウ「素振り、千回達成!!……次は、二千回!!」</source>
             <translation>Jiyu: A thousand swings, done!! ...Next up, two thousand!!</translation>
         </message>
         <message>
-            <location filename="../../story/swords.cpp" line="91"/>
+            <location filename="../../story/swords.cpp" line="92"/>
             <source>【%1】を貰った!!</source>
             <translation>Received [%1]!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="25"/>
+            <location filename="../../story/wanderers.cpp" line="26"/>
             <source>孤独のクグワ「ダレモ……イナイ……オマエモ……ヒトリニ……ナレ……!!」</source>
             <translation>Kuguwa of Loneliness: NO ONE... IS HERE... YOU TOO... BE... ALONE...!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="26"/>
+            <location filename="../../story/wanderers.cpp" line="27"/>
             <source>妬みのクグワ「ソノ魂……キレイ……ズルイ……ヨコセ……!!」</source>
             <translation>Kuguwa of Envy: THAT SOUL... SO PRETTY... NOT FAIR... GIVE IT...!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="27"/>
+            <location filename="../../story/wanderers.cpp" line="28"/>
             <source>絶望のクグワ「ナニヲシテモ……ムダ……ムダ……ムダ……」</source>
             <translation>Kuguwa of Despair: WHATEVER... YOU DO... USELESS... USELESS... USELESS...</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="28"/>
+            <location filename="../../story/wanderers.cpp" line="29"/>
             <source>魔のクグワ「闇ニ……堕チロ……オマエモ……コッチヘ……!!」</source>
             <translation>Kuguwa of Evil: FALL... INTO DARKNESS... YOU TOO... COME... THIS WAY...!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="29"/>
+            <location filename="../../story/wanderers.cpp" line="30"/>
             <source>聖のクグワ「穢レタ魂ハ……浄メネバ……ナラヌ……!!」</source>
             <translation>Kuguwa of Holiness: A DEFILED SOUL... MUST BE... CLEANSED...!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="30"/>
+            <location filename="../../story/wanderers.cpp" line="31"/>
             <source>無のクグワ「ナニモ……ナイ……ナニモ……カンジナイ……」</source>
             <translation>Kuguwa of the Void: NOTHING... LEFT... NOTHING... I FEEL... NOTHING...</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="31"/>
+            <location filename="../../story/wanderers.cpp" line="32"/>
             <source>冤罪のクグワ「ヤッテナイ……オレハ……ヤッテナイ……!!」</source>
             <translation>Kuguwa of Injustice: DIDN'T DO IT... I... DIDN'T DO IT...!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="32"/>
+            <location filename="../../story/wanderers.cpp" line="33"/>
             <source>友情のクグワ「トモダチ……ダロ……？ズット……イッショ……ダロ……!!」</source>
             <translation>Kuguwa of Friendship: WE'RE... FRIENDS... RIGHT...? ALWAYS... TOGETHER... RIGHT...!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="33"/>
+            <location filename="../../story/wanderers.cpp" line="34"/>
             <source>血雨のクグワ「アカイ……アメガ……ヤマナイ……カネヲ……ヨコセ……!!」</source>
             <translation>Kuguwa of Blood Rain: RED... RAIN... WON'T STOP... GIVE ME... GOLD...!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="34"/>
+            <location filename="../../story/wanderers.cpp" line="35"/>
             <source>閃光のクグワ「マブシイ……アノ日ノ……ヒカリガ……キエナイ……!!」</source>
             <translation>Kuguwa of the Flash: TOO BRIGHT... THAT DAY'S... LIGHT... WON'T FADE...!!</translation>
         </message>
         <message>
-            <location filename="../../story/wanderers.cpp" line="35"/>
+            <location filename="../../story/wanderers.cpp" line="36"/>
             <source>星屑のクグワ「ホシニ……ナリタカッタ……ナレナカッタ……!!」</source>
             <translation>Kuguwa of Stardust: WANTED... TO BE A STAR... NEVER WAS...!!</translation>
         </message>
@@ -3031,545 +3062,545 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>Ada: Ada and Bunbear will wait for you at the gate!!</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="47"/>
-            <location filename="../../battle/battle.cpp" line="133"/>
+            <location filename="../../battle/battle.cpp" line="48"/>
+            <location filename="../../battle/battle.cpp" line="134"/>
             <source>[クリティカル]</source>
             <translation>[Critical]</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="51"/>
+            <location filename="../../battle/battle.cpp" line="52"/>
             <source>[聖なるカルマ]</source>
             <translation>[Holy Karma]</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="55"/>
-            <location filename="../../battle/battle.cpp" line="137"/>
+            <location filename="../../battle/battle.cpp" line="56"/>
+            <location filename="../../battle/battle.cpp" line="138"/>
             <source>[ガード]</source>
             <translation>[Guard]</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="62"/>
+            <location filename="../../battle/battle.cpp" line="63"/>
             <source>%1ダメージくらった....</source>
             <translation>Took %1 damage....</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="89"/>
+            <location filename="../../battle/battle.cpp" line="90"/>
             <source>魂を %1吸われてしまった....!!</source>
             <translation>%1 Soul was drained away....!!</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="93"/>
+            <location filename="../../battle/battle.cpp" line="94"/>
             <source>聖なる力によって、死のエネルギーを %1消滅させられた....!!</source>
             <translation>Holy power wiped out %1 Death Energy....!!</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="97"/>
+            <location filename="../../battle/battle.cpp" line="98"/>
             <source>敵はＭ法を唱えた 魂半減</source>
             <translation>The enemy cast M-Magic. Soul halved</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="101"/>
+            <location filename="../../battle/battle.cpp" line="102"/>
             <source>敵は聖なる呪文を唱えた 【信】化</source>
             <translation>The enemy chanted a holy spell. [Fth]</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="105"/>
+            <location filename="../../battle/battle.cpp" line="106"/>
             <source>敵は毒液を吐き出した!! 【毒】化</source>
             <translation>The enemy spat venom!! [Psn]</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="125"/>
+            <location filename="../../battle/battle.cpp" line="126"/>
             <source>[魂の剣の解放]</source>
             <translation>[Soul Sword Unleashed]</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="129"/>
+            <location filename="../../battle/battle.cpp" line="130"/>
             <source>[暗黒のカルマ]</source>
             <translation>[Dark Karma]</translation>
         </message>
         <message>
-            <location filename="../../battle/battle.cpp" line="146"/>
+            <location filename="../../battle/battle.cpp" line="147"/>
             <source>%1ダメージ与えた</source>
             <translation>Dealt %1 damage</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="76"/>
+            <location filename="../../battle/defeat.cpp" line="77"/>
             <source>%1は死んでしまった....</source>
             <translation>%1 has died....</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="84"/>
+            <location filename="../../battle/defeat.cpp" line="85"/>
             <source>死のエネルギーを 100ロストした....</source>
             <translation>Lost 100 Death Energy....</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="88"/>
+            <location filename="../../battle/defeat.cpp" line="89"/>
             <source>最大魂が 1減少してしまった....</source>
             <translation>Max Soul dropped by 1....</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="92"/>
+            <location filename="../../battle/defeat.cpp" line="93"/>
             <source>50Km戻された....</source>
             <translation>Sent back 50Km....</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="125"/>
+            <location filename="../../battle/defeat.cpp" line="126"/>
             <source>姿を消した....</source>
             <translation>It vanished....</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="130"/>
+            <location filename="../../battle/defeat.cpp" line="131"/>
             <source>姿を消した....&#xd;記憶が %1増えた</source>
             <translation>It vanished....&#xd;Memory +%1</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="139"/>
+            <location filename="../../battle/defeat.cpp" line="140"/>
             <source>%1は成長した!!</source>
             <translation>%1 grew!!</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="154"/>
+            <location filename="../../battle/defeat.cpp" line="155"/>
             <source>【%1】を入手した!!</source>
             <translation>Got [%1]!!</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="167"/>
+            <location filename="../../battle/defeat.cpp" line="168"/>
             <source>死のエネルギーが %1増えた</source>
             <translation>Death Energy +%1</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="216"/>
+            <location filename="../../battle/defeat.cpp" line="217"/>
             <source>死のエネルギーが底を付いてしまった....</source>
             <translation>Your Death Energy has run dry....</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="218"/>
+            <location filename="../../battle/defeat.cpp" line="219"/>
             <source>こうなっては、魂の悪あがきもここまでだろう</source>
             <translation>With this, the soul's desperate struggle must end.</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="220"/>
+            <location filename="../../battle/defeat.cpp" line="221"/>
             <source>～貴方という瞬きは停止した～</source>
             <translation>~The flicker that was you stopped~</translation>
         </message>
         <message>
-            <location filename="../../battle/defeat.cpp" line="222"/>
+            <location filename="../../battle/defeat.cpp" line="223"/>
             <source>ＧＡＭＥ　ＯＶＥＲ</source>
             <translation>GAME OVER</translation>
         </message>
         <message>
-            <location filename="../../battle/levelup.cpp" line="44"/>
+            <location filename="../../battle/levelup.cpp" line="45"/>
             <source>魂の大きさが 3成長した!!</source>
             <translation>Max Soul grew by 3!!</translation>
         </message>
         <message>
-            <location filename="../../battle/levelup.cpp" line="52"/>
+            <location filename="../../battle/levelup.cpp" line="53"/>
             <source>死のエネルギーが 100回復した!!</source>
             <translation>Recovered 100 Death Energy!!</translation>
         </message>
         <message>
-            <location filename="../../battle/levelup.cpp" line="59"/>
+            <location filename="../../battle/levelup.cpp" line="60"/>
             <source>個体スコアを手に入れた!!</source>
             <translation>You earned Score!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="68"/>
+            <location filename="../../battle/search.cpp" line="69"/>
             <source>魂が %1回復した!!</source>
             <translation>Recovered %1 Soul!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="75"/>
+            <location filename="../../battle/search.cpp" line="76"/>
             <source>最大魂が 1増えた!!</source>
             <translation>Max Soul +1!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="79"/>
+            <location filename="../../battle/search.cpp" line="80"/>
             <source>破片で怪我を負った....魂 -1</source>
             <translation>Cut yourself on a shard.... Soul -1</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="86"/>
+            <location filename="../../battle/search.cpp" line="87"/>
             <source>カラだった...</source>
             <translation>It was empty...</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="97"/>
+            <location filename="../../battle/search.cpp" line="98"/>
             <source>木を切り倒した!!</source>
             <translation>You cut down the tree!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="101"/>
+            <location filename="../../battle/search.cpp" line="102"/>
             <source>時の欠片だ!!....死のエネルギーが 10増えた</source>
             <translation>A Time Shard!!....Death Energy +10</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="105"/>
+            <location filename="../../battle/search.cpp" line="106"/>
             <source>かぐや姫だ!!</source>
             <translation>It's Princess Kaguya!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="110"/>
+            <location filename="../../battle/search.cpp" line="111"/>
             <source>剣の歯が欠けてしまった....剣△ -1</source>
             <translation>Your blade chipped....Sword△ -1</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="114"/>
+            <location filename="../../battle/search.cpp" line="115"/>
             <source>木は切れなかった....</source>
             <translation>The tree wouldn't fall....</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="118"/>
+            <location filename="../../battle/search.cpp" line="119"/>
             <source>剣が成長した!!....剣△ +1</source>
             <translation>Your sword grew!!....Sword△ +1</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="132"/>
+            <location filename="../../battle/search.cpp" line="133"/>
             <source>『%1』を骸の中から発見した!!</source>
             <translation>Found [%1] in the remains!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="138"/>
+            <location filename="../../battle/search.cpp" line="139"/>
             <source>只ならぬ妖気が辺りに立ちこめた</source>
             <translation>An uncanny aura fills the air</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="141"/>
+            <location filename="../../battle/search.cpp" line="142"/>
             <source>妖気を吸収し、死のエネルギーを +10した</source>
             <translation>Absorbed the aura. Death Energy +10</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="144"/>
+            <location filename="../../battle/search.cpp" line="145"/>
             <source>死のエネルギーを 20ロストした</source>
             <translation>Lost 20 Death Energy</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="147"/>
+            <location filename="../../battle/search.cpp" line="148"/>
             <source>死のエネルギーを 10ロストした</source>
             <translation>Lost 10 Death Energy</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="162"/>
+            <location filename="../../battle/search.cpp" line="163"/>
             <source>『%1』を拾った!!</source>
             <translation>Picked up [%1]!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="164"/>
+            <location filename="../../battle/search.cpp" line="165"/>
             <source>爆弾だった....!! 魂半減</source>
             <translation>It was a bomb....!! Soul halved</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="167"/>
+            <location filename="../../battle/search.cpp" line="168"/>
             <source>『石っころ』を拾った</source>
             <translation>Picked up [Pebble]</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="181"/>
+            <location filename="../../battle/search.cpp" line="182"/>
             <source>特殊な躯のようだ。この躯を開くにはカギが必要らしい....</source>
             <translation>These remains seem special. You'll need a key to open them....</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="189"/>
+            <location filename="../../battle/search.cpp" line="190"/>
             <source>カギを1つ使用して、『%1』を 3つ発見した!!</source>
             <translation>Used 1 key and found 3 [%1]!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="226"/>
-            <location filename="../../battle/search.cpp" line="236"/>
-            <location filename="../../battle/search.cpp" line="251"/>
+            <location filename="../../battle/search.cpp" line="227"/>
+            <location filename="../../battle/search.cpp" line="237"/>
+            <location filename="../../battle/search.cpp" line="252"/>
             <source>パン！</source>
             <translation>Pan!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="226"/>
+            <location filename="../../battle/search.cpp" line="227"/>
             <source>パン！が現れた</source>
             <translation>Pan! appeared</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="231"/>
-            <location filename="../../battle/search.cpp" line="243"/>
-            <location filename="../../battle/search.cpp" line="257"/>
+            <location filename="../../battle/search.cpp" line="232"/>
+            <location filename="../../battle/search.cpp" line="244"/>
+            <location filename="../../battle/search.cpp" line="258"/>
             <source>バン！</source>
             <translation>Bang!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="231"/>
+            <location filename="../../battle/search.cpp" line="232"/>
             <source>バン！が現れた</source>
             <translation>Bang! appeared</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="236"/>
+            <location filename="../../battle/search.cpp" line="237"/>
             <source>パン！「疲れただろう、こうしてやるさ」</source>
             <translation>Pan!: You look tired. Let me help.</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="238"/>
+            <location filename="../../battle/search.cpp" line="239"/>
             <source>【癒】状態になった!!</source>
             <translation>You're now [Hl]!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="243"/>
+            <location filename="../../battle/search.cpp" line="244"/>
             <source>バン！「よくも割ったね！！こうしてやるよ」</source>
             <translation>Bang!: You cracked me!! Take this!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="245"/>
+            <location filename="../../battle/search.cpp" line="246"/>
             <source>【怨】状態になった!!</source>
             <translation>You're now [Grd]!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="251"/>
+            <location filename="../../battle/search.cpp" line="252"/>
             <source>パン！「こっから出してやろうか？」</source>
             <translation>Pan!: Want me to get you out of here?</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="257"/>
+            <location filename="../../battle/search.cpp" line="258"/>
             <source>バン！「寒いからすぐに閉じて!!」</source>
             <translation>Bang!: It's cold, close it right now!!</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="269"/>
+            <location filename="../../battle/search.cpp" line="270"/>
             <source>刻印の温度が下がった</source>
             <translation>The seal mark cooled down</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="279"/>
+            <location filename="../../battle/search.cpp" line="280"/>
             <source>時の欠片は砕けてしまった....</source>
             <translation>The Time Shard crumbled....</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="286"/>
+            <location filename="../../battle/search.cpp" line="287"/>
             <source>無属性霊体</source>
             <translation>Neutral Spirit</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="286"/>
+            <location filename="../../battle/search.cpp" line="287"/>
             <source>無属性霊体が現れた</source>
             <translation>A Neutral Spirit appeared</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="296"/>
+            <location filename="../../battle/search.cpp" line="297"/>
             <source>金貨に潜む精霊</source>
             <translation>The spirit hiding in the coin</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="296"/>
+            <location filename="../../battle/search.cpp" line="297"/>
             <source>金貨の精、魔人フーガが現れた</source>
             <translation>Fugue, demon of the coin, appeared</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="330"/>
+            <location filename="../../battle/search.cpp" line="331"/>
             <source>だれもいない....</source>
             <translation>No one here....</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="338"/>
+            <location filename="../../battle/search.cpp" line="339"/>
             <source>次元の狭間にいきる生命体</source>
             <translation>A being living between dimensions</translation>
         </message>
         <message>
-            <location filename="../../battle/search.cpp" line="340"/>
+            <location filename="../../battle/search.cpp" line="341"/>
             <source>次元が割れ、妖魔オルフが現れた!!</source>
             <translation>Space split! Orf the Fiend appeared!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="41"/>
+            <location filename="../../items/inventory.cpp" line="44"/>
             <source>なにも起きずに砕けた</source>
             <translation>Nothing happened. It crumbled.</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="51"/>
+            <location filename="../../items/inventory.cpp" line="54"/>
             <source>%1 &gt; %2個&#xd;</source>
             <translation>%1 &gt; x%2&#xd;</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="53"/>
+            <location filename="../../items/inventory.cpp" line="56"/>
             <source>売価:金貨 %1枚&#xd;</source>
             <translation>Sells for: %1 gold&#xd;</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="97"/>
-            <location filename="../../items/inventory.cpp" line="211"/>
+            <location filename="../../items/inventory.cpp" line="100"/>
+            <location filename="../../items/inventory.cpp" line="214"/>
             <source>魂が%1回復した</source>
             <translation>Soul restored by %1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="102"/>
+            <location filename="../../items/inventory.cpp" line="105"/>
             <source>最大魂が%1増えた</source>
             <translation>Max Soul +%1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="106"/>
+            <location filename="../../items/inventory.cpp" line="109"/>
             <source>魂の剣が%1増えた</source>
             <translation>Soul Sword +%1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="110"/>
+            <location filename="../../items/inventory.cpp" line="113"/>
             <source>意識が%1増えた</source>
             <translation>Mind +%1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="114"/>
+            <location filename="../../items/inventory.cpp" line="117"/>
             <source>記憶が%1増えた</source>
             <translation>Memory +%1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="122"/>
+            <location filename="../../items/inventory.cpp" line="125"/>
             <source>距離が%1進んだ</source>
             <translation>Advanced %1 Km</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="145"/>
+            <location filename="../../items/inventory.cpp" line="148"/>
             <source>敵に%1ダメージ与えた!!</source>
             <translation>Dealt %1 damage!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="151"/>
+            <location filename="../../items/inventory.cpp" line="154"/>
             <source>死のエネルギーが%1回復した</source>
             <translation>Death Energy restored by %1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="156"/>
+            <location filename="../../items/inventory.cpp" line="159"/>
             <source>天より認められ、個体スコアが%1上昇した</source>
             <translation>Heaven approves: Score +%1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="160"/>
+            <location filename="../../items/inventory.cpp" line="163"/>
             <source>魂の鎧が%1増えた</source>
             <translation>Soul Armor +%1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="165"/>
+            <location filename="../../items/inventory.cpp" line="168"/>
             <source>金貨が %1増えた</source>
             <translation>Gold +%1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="170"/>
+            <location filename="../../items/inventory.cpp" line="173"/>
             <source>魂に変調が....カルマ %1</source>
             <translation>Your soul shifts.... Karma %1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="175"/>
+            <location filename="../../items/inventory.cpp" line="178"/>
             <source>魂の剣が 1下がり、死のエネルギーが %1上昇した!!</source>
             <translation>Soul Sword -1, Death Energy +%1!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="180"/>
+            <location filename="../../items/inventory.cpp" line="183"/>
             <source>魂の鎧が 1下がり、死のエネルギーが %1上昇した!!</source>
             <translation>Soul Armor -1, Death Energy +%1!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="185"/>
+            <location filename="../../items/inventory.cpp" line="188"/>
             <source>死のエネルギーが %1減少し、魂が %2回復した!!</source>
             <translation>Death Energy -%1, Soul restored by %2!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="190"/>
+            <location filename="../../items/inventory.cpp" line="193"/>
             <source>死のエネルギーが %1減少し、魂の剣が 1上昇した!!</source>
             <translation>Death Energy -%1, Soul Sword +1!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="198"/>
+            <location filename="../../items/inventory.cpp" line="201"/>
             <source>何も起こらずアイテムは朽ち果てた....</source>
             <translation>Nothing happened. The item rotted away....</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="202"/>
+            <location filename="../../items/inventory.cpp" line="205"/>
             <source>この冥界全体が暗黒面に傾いたようだ....</source>
             <translation>The whole Underworld seems to tilt toward darkness....</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="203"/>
+            <location filename="../../items/inventory.cpp" line="206"/>
             <source>この冥界全体が神聖面に傾いたようだ....</source>
             <translation>The whole Underworld seems to tilt toward the light....</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="211"/>
+            <location filename="../../items/inventory.cpp" line="214"/>
             <source>魂が%1減少した</source>
             <translation>Soul reduced by %1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="217"/>
+            <location filename="../../items/inventory.cpp" line="220"/>
             <source>死のエネルギーが %1回復した</source>
             <translation>Death Energy restored by %1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="222"/>
+            <location filename="../../items/inventory.cpp" line="225"/>
             <source>魂が %1回復した</source>
             <translation>Soul restored by %1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="225"/>
+            <location filename="../../items/inventory.cpp" line="228"/>
             <source>何も起こらずアイテムは砕けた....</source>
             <translation>Nothing happened. The item shattered....</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="231"/>
+            <location filename="../../items/inventory.cpp" line="234"/>
             <source>敵に%1ダメージ与え、死のエネルギーを %2ロストした</source>
             <translation>Dealt %1 damage, lost %2 Death Energy</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="239"/>
+            <location filename="../../items/inventory.cpp" line="242"/>
             <source>最大魂、魂の剣、魂の鎧が全て %1ずつ増えた</source>
             <translation>Max Soul, Soul Sword and Soul Armor all +%1</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="244"/>
+            <location filename="../../items/inventory.cpp" line="247"/>
             <source>魂の剣の力が一時的に解放された....!!</source>
             <translation>The Soul Sword's power is unleashed for a time....!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="248"/>
+            <location filename="../../items/inventory.cpp" line="251"/>
             <source>【癒】化した....!!</source>
             <translation>You became [Hl]....!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="252"/>
+            <location filename="../../items/inventory.cpp" line="255"/>
             <source>【毒】化した....!!</source>
             <translation>You became [Psn]....!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="256"/>
+            <location filename="../../items/inventory.cpp" line="259"/>
             <source>【信】化した....!!</source>
             <translation>You became [Fth]....!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="260"/>
+            <location filename="../../items/inventory.cpp" line="263"/>
             <source>【怨】化した....!!</source>
             <translation>You became [Grd]....!!</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="267"/>
+            <location filename="../../items/inventory.cpp" line="270"/>
             <source>敵に%1ダメージ与え、金貨を全てロストした</source>
             <translation>Dealt %1 damage, lost all your gold</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="275"/>
+            <location filename="../../items/inventory.cpp" line="278"/>
             <source>敵に%1ダメージ与え、記憶を全てロストした</source>
             <translation>Dealt %1 damage, lost all your Memory</translation>
         </message>
         <message>
-            <location filename="../../items/inventory.cpp" line="282"/>
-            <location filename="../../items/inventory.cpp" line="290"/>
+            <location filename="../../items/inventory.cpp" line="285"/>
+            <location filename="../../items/inventory.cpp" line="293"/>
             <source>敵に%1ダメージ与えた</source>
             <translation>Dealt %1 damage</translation>
         </message>
         <message>
-            <location filename="../../items/shop.cpp" line="40"/>
+            <location filename="../../items/shop.cpp" line="41"/>
             <source>価格 &gt; 金貨 %1枚</source>
             <translation>Price &gt; %1 gold</translation>
         </message>
         <message>
-            <location filename="../../items/shop.cpp" line="40"/>
+            <location filename="../../items/shop.cpp" line="41"/>
             <source>価格 &gt; 封印金貨 1枚</source>
             <translation>Price &gt; 1 Sealed Coin</translation>
         </message>
         <message>
-            <location filename="../../items/shop.cpp" line="41"/>
+            <location filename="../../items/shop.cpp" line="42"/>
             <source>所持 &gt; %1個&#xd;</source>
             <translation>Held &gt; %1&#xd;</translation>
         </message>
         <message>
-            <location filename="../../items/shop.cpp" line="132"/>
+            <location filename="../../items/shop.cpp" line="133"/>
             <source>またどこかで・・・</source>
             <translation>Until we meet again...</translation>
         </message>
@@ -4880,282 +4911,282 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
     <context>
         <name>special name</name>
         <message>
-            <location filename="../../title/questions.cpp" line="24"/>
+            <location filename="../../title/questions.cpp" line="25"/>
             <source>ｋ</source>
             <translation>k</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="24"/>
+            <location filename="../../title/questions.cpp" line="25"/>
             <source>鬼</source>
             <translation>oni</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="24"/>
+            <location filename="../../title/questions.cpp" line="25"/>
             <source>剣</source>
             <translation>sword</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="24"/>
+            <location filename="../../title/questions.cpp" line="25"/>
             <source>ソード＝ＯＮＥ</source>
             <translation>Sword=ONE</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="24"/>
+            <location filename="../../title/questions.cpp" line="25"/>
             <source>火</source>
             <translation>fire</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="24"/>
+            <location filename="../../title/questions.cpp" line="25"/>
             <source>炎</source>
             <translation>flame</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="24"/>
+            <location filename="../../title/questions.cpp" line="25"/>
             <source>力</source>
             <translation>power</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="24"/>
+            <location filename="../../title/questions.cpp" line="25"/>
             <source>魔人</source>
             <translation>demon</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="25"/>
+            <location filename="../../title/questions.cpp" line="26"/>
             <source>たける</source>
             <translation>takeru</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="25"/>
+            <location filename="../../title/questions.cpp" line="26"/>
             <source>武</source>
             <translation>takeru</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="25"/>
+            <location filename="../../title/questions.cpp" line="26"/>
             <source>つよし</source>
             <translation>tsuyoshi</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="25"/>
+            <location filename="../../title/questions.cpp" line="26"/>
             <source>剛</source>
             <translation>tsuyoshi</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="25"/>
+            <location filename="../../title/questions.cpp" line="26"/>
             <source>ごんた</source>
             <translation>gonta</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="28"/>
+            <location filename="../../title/questions.cpp" line="29"/>
             <source>じゃむ</source>
             <translation>jam</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="28"/>
+            <location filename="../../title/questions.cpp" line="29"/>
             <source>ジャム</source>
             <translation>jam</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="28"/>
+            <location filename="../../title/questions.cpp" line="29"/>
             <source>ねぎだく</source>
             <translation>negidaku</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="28"/>
+            <location filename="../../title/questions.cpp" line="29"/>
             <source>ネギだく</source>
             <translation>negidaku</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="28"/>
+            <location filename="../../title/questions.cpp" line="29"/>
             <source>葱</source>
             <translation>negi</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="28"/>
+            <location filename="../../title/questions.cpp" line="29"/>
             <source>永遠</source>
             <translation>eternity</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="28"/>
+            <location filename="../../title/questions.cpp" line="29"/>
             <source>ころぷ</source>
             <translation>koropu</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="29"/>
+            <location filename="../../title/questions.cpp" line="30"/>
             <source>まもる</source>
             <translation>mamoru</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="29"/>
+            <location filename="../../title/questions.cpp" line="30"/>
             <source>守</source>
             <translation>mamoru</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="29"/>
+            <location filename="../../title/questions.cpp" line="30"/>
             <source>やすこ</source>
             <translation>yasuko</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="29"/>
+            <location filename="../../title/questions.cpp" line="30"/>
             <source>泰子</source>
             <translation>yasuko</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="29"/>
+            <location filename="../../title/questions.cpp" line="30"/>
             <source>のどか</source>
             <translation>nodoka</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="32"/>
+            <location filename="../../title/questions.cpp" line="33"/>
             <source>碁</source>
             <translation>go</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="32"/>
+            <location filename="../../title/questions.cpp" line="33"/>
             <source>もく</source>
             <translation>moku</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="32"/>
+            <location filename="../../title/questions.cpp" line="33"/>
             <source>モク</source>
             <translation>moku</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="33"/>
+            <location filename="../../title/questions.cpp" line="34"/>
             <source>さとし</source>
             <translation>satoshi</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="33"/>
+            <location filename="../../title/questions.cpp" line="34"/>
             <source>サトシ</source>
             <translation>satoshi</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="33"/>
+            <location filename="../../title/questions.cpp" line="34"/>
             <source>聡</source>
             <translation>satoshi</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="34"/>
+            <location filename="../../title/questions.cpp" line="35"/>
             <source>まなみ</source>
             <translation>manami</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="34"/>
+            <location filename="../../title/questions.cpp" line="35"/>
             <source>マナミ</source>
             <translation>manami</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="34"/>
+            <location filename="../../title/questions.cpp" line="35"/>
             <source>愛美</source>
             <translation>manami</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="35"/>
+            <location filename="../../title/questions.cpp" line="36"/>
             <source>けんた</source>
             <translation>kenta</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="35"/>
+            <location filename="../../title/questions.cpp" line="36"/>
             <source>ケンタ</source>
             <translation>kenta</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="35"/>
+            <location filename="../../title/questions.cpp" line="36"/>
             <source>健太</source>
             <translation>kenta</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="36"/>
+            <location filename="../../title/questions.cpp" line="37"/>
             <source>さっちゃん</source>
             <translation>sacchan</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="36"/>
+            <location filename="../../title/questions.cpp" line="37"/>
             <source>まなっち</source>
             <translation>manacchi</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>プリンス</source>
             <translation>prince</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>７</source>
             <translation>7</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>ファウスト</source>
             <translation>faust</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>デス</source>
             <translation>death</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>コールド</source>
             <translation>cold</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>セブン</source>
             <translation>seven</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>風</source>
             <translation>wind</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>マクベス</source>
             <translation>macbeth</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="39"/>
+            <location filename="../../title/questions.cpp" line="40"/>
             <source>メフィスト</source>
             <translation>mephisto</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="40"/>
+            <location filename="../../title/questions.cpp" line="41"/>
             <source>８０１</source>
             <translation>801</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="40"/>
+            <location filename="../../title/questions.cpp" line="41"/>
             <source>輪廻</source>
             <translation>samsara</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="40"/>
+            <location filename="../../title/questions.cpp" line="41"/>
             <source>終焉</source>
             <translation>demise</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="40"/>
+            <location filename="../../title/questions.cpp" line="41"/>
             <source>天</source>
             <translation>heaven</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="40"/>
+            <location filename="../../title/questions.cpp" line="41"/>
             <source>ミッドポイント</source>
             <translation>midpoint</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="40"/>
+            <location filename="../../title/questions.cpp" line="41"/>
             <source>Ｍ</source>
             <translation>M</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="41"/>
+            <location filename="../../title/questions.cpp" line="42"/>
             <source>くいるもす</source>
             <translation>kuirumosu</translation>
         </message>
         <message>
-            <location filename="../../title/questions.cpp" line="41"/>
+            <location filename="../../title/questions.cpp" line="42"/>
             <source>ぬらも</source>
             <translation>nuramo</translation>
         </message>

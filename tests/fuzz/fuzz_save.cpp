@@ -3,7 +3,9 @@
 // state the game can play (its area one of the area table's), and from
 // then on my.dat, whenever written, loads back to the state that wrote it:
 // load, save and load give the same state, and saving again writes the same
-// bytes, the record file too.
+// bytes, the record file too. A refused file with a good backup beside it
+// goes back to the backup: the backup loads, and the refused bytes are kept
+// in the damaged file.
 #include <unistd.h>
 
 #include <cstddef>
@@ -11,9 +13,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
+#include "core/backups.h"
 #include "core/datafile.h"
 #include "core/paths.h"
 #include "core/ranking.h"
@@ -43,6 +47,37 @@ void check(bool holds)
         __builtin_trap();
 }
 
+// A save the game wrote: a fresh state's.
+std::string goodSave;
+
+// Every run begins with my.dat alone.
+void removeBackupsAndDamagedFiles()
+{
+    for (const auto& entry : fs::directory_iterator(appDir() + "/dat"))
+        if (entry.path().filename().string().starts_with("my.dat."))
+            fs::remove(entry.path());
+}
+
+// The refused bytes with the good save as my.dat.1: going back puts the
+// good save in place and keeps the refused bytes.
+void goBack(const std::string& input)
+{
+    writeBytes(backupPath(1), goodSave);
+    const std::optional<Backup> backup = backupToGoBackTo();
+    check(backup && backup->number == 1 && backup->tryCount == 7);
+    goBackTo(*backup);
+    check(readBytes(datPath("my.dat")) == goodSave && readBytes(backupPath(1)) == goodSave);
+    int damaged = 0;
+    for (const auto& entry : fs::directory_iterator(appDir() + "/dat"))
+        if (entry.path().filename().string().starts_with("my.dat.damaged-")) {
+            check(readBytes(entry.path().string()) == input);
+            ++damaged;
+        }
+    check(damaged == 1);
+    loadGameData();
+    check(!loadFailed() && my.tryCount == 7);
+}
+
 } // namespace
 
 // The program's folder for the run, in memory where the system has a
@@ -58,6 +93,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     writeBytes(dir + "/dat/item.dat", "");
     writeBytes(dir + "/dat/map.dat", "");
     setAppDir(dir);
+    my = tmy{};
+    my.tryCount = 7;
+    goodSave = saveFileBytes();
     std::atexit([] { fs::remove_all(appDir()); });
     return 0;
 }
@@ -67,6 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string save = datPath("my.dat");
     const std::string input(reinterpret_cast<const char*>(data), size);
     const std::string recordBefore = readBytes(recordFilePath());
+    removeBackupsAndDamagedFiles();
     writeBytes(save, input);
     try {
         loadGameData();
@@ -79,6 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             refused = true;
         }
         check(refused && readBytes(save) == input && readBytes(recordFilePath()) == recordBefore);
+        goBack(input);
         return 0;
     }
     check(!loadFailed());

@@ -1,5 +1,7 @@
 #include "tests/support/app.h"
 
+#include <QPixmap>
+#include <QWidget>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -55,4 +57,15 @@ std::string readFile(const std::string& path)
 void writeFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void shoot(QWidget* w, const char* name)
+{
+    const QString folder = qEnvironmentVariable("MIRUHE_SHOTS");
+    if (folder.isEmpty())
+        return;
+    QPixmap picture(w->size() * 2);
+    picture.setDevicePixelRatio(2);
+    w->render(&picture);
+    picture.save(folder + "/" + name + ".png");
 }

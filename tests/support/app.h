@@ -26,3 +26,7 @@ private:
 // Reads a whole file as bytes ("" when missing).
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
+
+// With MIRUHE_SHOTS=<folder>, draws the widget at twice its size into
+// <folder>/<name>.png, for the record.
+void shoot(QWidget* w, const char* name);
