@@ -35,6 +35,7 @@ void chosen(std::unique_ptr<AudioBackend> output)
 bool useSdlAudio()
 {
     backend.reset();
+    music.silence();
     chosen(openSdlBackend());
     return backend != nullptr;
 }
@@ -42,6 +43,7 @@ bool useSdlAudio()
 void useVirtualAudio(VirtualAudio mode, const std::string& name)
 {
     backend.reset();
+    music.silence();
     chosen(openVirtualBackend(mode, name));
 }
 

@@ -137,6 +137,13 @@ bool MusicStream::live()
     return audible_;
 }
 
+void MusicStream::silence()
+{
+    audible_ = false;
+    fade_ = -1;
+    taken_.store(made_.load(std::memory_order_acquire), std::memory_order_release);
+}
+
 void MusicStream::render(int16_t* out, int frames)
 {
     const uint64_t made = made_.load(std::memory_order_acquire);

@@ -69,6 +69,10 @@ public:
     // sounds now, and its next frames (silence where none is made yet).
     bool live();
     void render(int16_t* out, int frames);
+    // Between two outputs, while none plays: the next one begins with
+    // nothing of what the last one was playing or fading, and the ring
+    // is free for what is wanted now.
+    void silence();
 
 private:
     static constexpr int Batches = 2;

@@ -8,6 +8,7 @@
 #include "mixer/virtual_audio.h"
 #include "tests/support/game.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "ui/music.h"
 #include "ui/sound.h"
 #include "ui/volume.h"
@@ -208,18 +209,31 @@ TEST_F(Music, TheVolumesScaleTheMusicAndTheEffects)
     EXPECT_FALSE(settings().value("sound/muted").toBool());
 }
 
-TEST(MusicWithAChosenSoundfont, ThatCannotBeLoadedIsSaidOnceAndTheMusicIsSilent)
+// A soundfont of the player's own that cannot be loaded gives way to the
+// system's, and the box names both; the music is silent only when none loads.
+TEST(MusicWithAChosenSoundfont, ThatCannotBeLoadedIsSaidOnceAndTheSystemsPlays)
 {
     TempAppDir scratch;
     writeFile(scratch.path() + "/broken.sf2", "RIFF\4\0\0\0sfbk");
     chooseSoundfont(scratch.path() + "/broken.sf2");
-    TestGame game;
-    QCoreApplication::processEvents();
-    playMusic("allto1.mid");
-    virtualDeliver();   // the soundfont is loaded on the music thread
-    ASSERT_EQ(game.boxes.size(), 1u);
-    EXPECT_NE(game.boxes[0].find("broken.sf2"), std::string::npos);
-    EXPECT_FALSE(game.form().mid_p->playing());
+    for (const std::string system : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/nonexistent/sound.sf2"}) {
+        soundfontCandidates() = {system};
+        TestGame game;
+        playMusic("allto1.mid");
+        virtualClearCapture();
+        for (int i = 0; i < 3; ++i) {   // the soundfont is loaded on the music thread
+            virtualPlay(1103);
+            virtualDeliver();
+        }
+        const bool plays = system.starts_with("/usr");
+        ASSERT_EQ(game.boxes.size(), 1u) << system;
+        EXPECT_NE(game.boxes[0].find("broken.sf2"), std::string::npos);
+        EXPECT_EQ(game.boxes[0].find("TimGM6mb.sf2") != std::string::npos, plays);
+        EXPECT_EQ(game.boxes[0].find("音楽なしで"_sj) != std::string::npos, !plays);
+        EXPECT_EQ(game.form().mid_p->playing(), plays);
+        const auto& music = virtualMusicCapture();
+        EXPECT_EQ(std::any_of(music.begin(), music.end(), [](int16_t s) { return s != 0; }), plays) << system;
+    }
     chooseSoundfont({});
 }
 

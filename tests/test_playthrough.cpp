@@ -108,6 +108,7 @@ struct Player {
 // With MIRUHE_SHOTS=<folder>, each kind of screen is drawn at twice the
 // window's size the first time it shows, into <folder>/<kind>.png.
 struct Shots {
+    explicit Shots(TForm1& form) : f(form) {}
     TForm1& f;
     QString folder = qEnvironmentVariable("MIRUHE_SHOTS");
     std::set<std::string> taken;
@@ -162,7 +163,7 @@ int playFor(uint32_t seed, int actions, bool strong = false, bool english = fals
     game.clickThrough();
     seedRandom(seed);
     Player player{game, game.form(), std::mt19937(seed)};
-    Shots shots{game.form()};
+    Shots shots(game.form());
     QTimer typing;   // a line caught halfway through its typing
     if (english && !shots.folder.isEmpty()) {
         game.onWait = [&] { shots.look(true); };

@@ -41,19 +41,21 @@ void chooseSoundfont(const std::string& path) { chosen = path; }
 
 // The synth with its soundfont: named on the event thread, loaded on the
 // music thread when the first tune begins, and kept for every tune after.
+// The player's own soundfont comes first; one that cannot be loaded gives
+// way to the system's, and a box says which failed and what plays instead.
 class Soundfont {
 public:
-    Soundfont(std::string path, bool chosen, QObject* notices);
+    Soundfont(std::vector<std::string> paths, bool chosen, QObject* notices);
     ~Soundfont();
-    // On the music thread: the synth, loaded on first use; null when the
-    // soundfont cannot be loaded.
+    // On the music thread: the synth, loaded on first use; null when no
+    // soundfont can be loaded.
     fluid_synth_t* synth();
     int id() const { return id_; }
     std::atomic<bool> refused{false};
 
 private:
-    std::string path_;
-    std::string refusal_;   // the box that says it cannot be loaded; "" for none
+    std::vector<std::string> paths_;
+    bool chosen_;
     QObject* notices_;
     bool tried_ = false;
     fluid_settings_t* settings_ = nullptr;
@@ -61,10 +63,9 @@ private:
     int id_ = FLUID_FAILED;
 };
 
-Soundfont::Soundfont(std::string path, bool chosen, QObject* notices) : path_(std::move(path)), notices_(notices)
+Soundfont::Soundfont(std::vector<std::string> paths, bool chosen, QObject* notices)
+    : paths_(std::move(paths)), chosen_(chosen), notices_(notices)
 {
-    if (chosen)
-        refusal_ = fill("音色ファイルを読み込めませんでした。音楽なしで続けます。\r%1"_sj, {toCp932(path_).value_or(path_)});
 }
 
 Soundfont::~Soundfont()
@@ -92,12 +93,22 @@ fluid_synth_t* Soundfont::synth()
     fluid_settings_setint(settings_, "synth.polyphony", 64);
     fluid_settings_setstr(settings_, "player.timing-source", "sample");
     synth_ = new_fluid_synth(settings_);
-    if (!fluid_is_soundfont(path_.c_str()) || (id_ = fluid_synth_sfload(synth_, path_.c_str(), 1)) == FLUID_FAILED) {
+    const auto loaded = std::find_if(paths_.begin(), paths_.end(), [this](const std::string& path) {
+        return fluid_is_soundfont(path.c_str()) && (id_ = fluid_synth_sfload(synth_, path.c_str(), 1)) != FLUID_FAILED;
+    });
+    if (loaded == paths_.end()) {
         delete_fluid_synth(synth_);
         synth_ = nullptr;
         refused = true;
-        if (!refusal_.empty())
-            postNotice(notices_, [text = refusal_] { showMessage(text); });
+    }
+    if (chosen_ && loaded != paths_.begin()) {
+        const auto shown = [](const std::string& path) { return toCp932(path).value_or(path); };
+        const std::string text =
+            loaded == paths_.end()
+                ? fill("音色ファイルを読み込めませんでした。音楽なしで続けます。\r%1"_sj, {shown(paths_[0])})
+                : fill("音色ファイルを読み込めませんでした。\r%1\r代わりにこちらで演奏します。\r%2"_sj,
+                       {shown(paths_[0]), shown(*loaded)});
+        postNotice(notices_, [text] { showMessage(text); });
     }
     return synth_;
 }
@@ -251,10 +262,14 @@ bool TMediaPlayer::haveSoundfont()
         searched_ = true;
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
             fluid_set_log_function(level, nullptr, nullptr);
-        const auto found = std::find_if(soundfontCandidates().begin(), soundfontCandidates().end(),
-                                        [](const std::string& p) { return std::filesystem::exists(p); });
-        if (!chosen.empty() || found != soundfontCandidates().end())
-            soundfont_ = std::make_unique<Soundfont>(chosen.empty() ? *found : chosen, !chosen.empty(), notices_);
+        std::vector<std::string> paths;
+        if (!chosen.empty())
+            paths.push_back(chosen);
+        for (const std::string& path : soundfontCandidates())
+            if (path != chosen && std::filesystem::exists(path))
+                paths.push_back(path);
+        if (!paths.empty())
+            soundfont_ = std::make_unique<Soundfont>(std::move(paths), !chosen.empty(), notices_);
     }
     return soundfont_ && !soundfont_->refused;
 }

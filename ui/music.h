@@ -54,5 +54,6 @@ void playAreaMusic();
 // General MIDI soundfont, then the ones Debian ships by name.
 std::vector<std::string>& soundfontCandidates();
 // The player's own soundfont ("" for the candidates above). One that cannot
-// be loaded is named in a box, once, and the music stays silent.
+// be loaded is named in a box, once, with the candidate that plays instead;
+// the music is silent only when none loads.
 void chooseSoundfont(const std::string& path);

@@ -545,9 +545,14 @@ In the game, F1 shows the keys and a short guide; on the title, L switches the l
             <translation>It attacks!!</translation>
         </message>
         <message>
-            <location filename="../../ui/music.cpp" line="83"/>
+            <location filename="../../ui/music.cpp" line="108"/>
             <source>音色ファイルを読み込めませんでした。音楽なしで続けます。&#xd;%1</source>
             <translation>The soundfont could not be loaded. Playing on without music.&#xd;%1</translation>
+        </message>
+        <message>
+            <location filename="../../ui/music.cpp" line="109"/>
+            <source>音色ファイルを読み込めませんでした。&#xd;%1&#xd;代わりにこちらで演奏します。&#xd;%2</source>
+            <translation>The soundfont could not be loaded:&#xd;%1&#xd;The music plays with this one instead:&#xd;%2</translation>
         </message>
         <message>
             <location filename="../../ui/saving.cpp" line="28"/>
