@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QStyle>
-#include <QXmlStreamReader>
 #include <filesystem>
 
 #include "core/language.h"
@@ -25,6 +24,7 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "tests/support/game.h"
+#include "tools/catalog.h"
 #include "ui/dialogs.h"
 #include "ui/pictures.h"
 #include "ui/status.h"
@@ -39,27 +39,12 @@ struct Entry {
 // The English catalog as its translators keep it.
 std::vector<Entry> catalog()
 {
-    QFile f(MIRUHE_SOURCE_DIR "/assets/lang/miruhe_en.ts");
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&f);
+    const Catalog read = readCatalog(MIRUHE_SOURCE_DIR "/assets/lang/miruhe_en.ts");
+    EXPECT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+    EXPECT_FALSE(read.messages.empty());
     std::vector<Entry> entries;
-    QString context;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"name") {
-            context = xml.readElementText();
-        } else if (xml.name() == u"message") {
-            entries.push_back({context, {}, {}, {}, 0});
-        } else if (xml.name() == u"location" && entries.back().file.isEmpty()) {
-            entries.back().file = xml.attributes().value("filename").toString().mid(6);
-            entries.back().line = xml.attributes().value("line").toInt();
-        } else if (xml.name() == u"source") {
-            entries.back().source = xml.readElementText();
-        } else if (xml.name() == u"translation") {
-            entries.back().english = xml.readElementText();
-        }
-    }
+    for (const CatalogMessage& m : read.messages)
+        entries.push_back({m.context, m.source, m.translation, m.file.mid(6), m.line});
     return entries;
 }
 

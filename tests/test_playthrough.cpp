@@ -8,7 +8,6 @@
 #include <numeric>
 #include <random>
 
-#include <QPixmap>
 #include <QTimer>
 #include <set>
 
@@ -116,12 +115,8 @@ struct Shots {
 
     void take(const std::string& kind)
     {
-        if (folder.isEmpty() || !taken.insert(kind).second)
-            return;
-        QPixmap picture(f.size() * 2);
-        picture.setDevicePixelRatio(2);
-        f.render(&picture);
-        picture.save(folder + "/" + QString::fromStdString(kind) + ".png");
+        if (!folder.isEmpty() && taken.insert(kind).second)
+            shoot(&f, kind.c_str());
     }
     // Between presses and at every wait.
     void look(bool waiting)

@@ -7,34 +7,20 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <algorithm>
 #include <cstdio>
 #include <map>
 
+#include "tools/catalog.h"
+
 namespace {
 
-std::map<QString, QString> pictureWords(const QString& catalog)
+std::map<QString, QString> pictureWords(const QString& path)
 {
-    QFile f(catalog);
-    f.open(QIODevice::ReadOnly);
-    QXmlStreamReader xml(&f);
     std::map<QString, QString> words;
-    QString context, source;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"name") {
-            context = xml.readElementText();
-        } else if (xml.name() == u"source") {
-            source = xml.readElementText();
-        } else if (xml.name() == u"translation" && context == "picture") {
-            const bool done = xml.attributes().value("type").isEmpty();
-            const QString translation = xml.readElementText();
-            if (done && !translation.isEmpty())
-                words[source] = translation;
-        }
-    }
+    for (const CatalogMessage& m : readCatalog(path).messages)
+        if (m.context == "picture" && m.type.isEmpty() && !m.translation.isEmpty())
+            words[m.source] = m.translation;
     return words;
 }
 

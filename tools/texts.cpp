@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/text.h"
+#include "tools/catalog.h"
 
 namespace {
 
@@ -189,41 +190,19 @@ std::vector<Text> gather(const QString& root)
     return texts;
 }
 
-std::map<Key, Entry> readCatalog(const QString& path, QString& language)
+// The catalog's entries by context and source, and its language when it names one.
+std::map<Key, Entry> readEntries(const QString& path, QString& language)
 {
-    std::map<Key, Entry> entries;
-    if (!QFile::exists(path))
-        return entries;
-    QXmlStreamReader xml(readAll(path));
-    QString context;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"TS") {
-            language = xml.attributes().value("language").toString();
-        } else if (xml.name() == u"name") {
-            context = xml.readElementText();
-        } else if (xml.name() == u"message") {
-            QString source;
-            Entry e;
-            while (!(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == u"message") && !xml.atEnd()) {
-                if (!xml.isStartElement())
-                    continue;
-                if (xml.name() == u"source") {
-                    source = xml.readElementText();
-                } else if (xml.name() == u"translation") {
-                    e.type = xml.attributes().value("type").toString();
-                    e.translation = xml.readElementText();
-                }
-            }
-            entries[{context, source}] = e;
-        }
-    }
-    if (xml.hasError()) {
-        std::fprintf(stderr, "texts: %s: %s (line %lld)\n", qPrintable(path), qPrintable(xml.errorString()),
-                     xml.lineNumber());
+    const Catalog catalog = readCatalog(path);
+    if (!catalog.error.isEmpty()) {
+        std::fprintf(stderr, "texts: %s: %s\n", qPrintable(path), qPrintable(catalog.error));
         std::exit(2);
     }
+    if (!catalog.language.isEmpty())
+        language = catalog.language;
+    std::map<Key, Entry> entries;
+    for (const CatalogMessage& m : catalog.messages)
+        entries[{m.context, m.source}] = {m.translation, m.type};
     return entries;
 }
 
@@ -346,7 +325,7 @@ int main(int argc, char** argv)
         int lacking = 0;
         const QString path = argv[a];
         QString language = QFileInfo(path).completeBaseName().section('_', -1);
-        const std::map<Key, Entry> catalog = readCatalog(path, language);
+        const std::map<Key, Entry> catalog = readEntries(path, language);
         if (std::string(argv[2]) == "update") {
             writeCatalog(path, language, texts, catalog);
             continue;

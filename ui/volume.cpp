@@ -15,17 +15,17 @@ QPointer<QLabel> overlay;
 QPointer<QLabel> muteMark;
 
 int volume(bool music) { return settingInt(music ? "sound/music" : "sound/effects", 0, 100, 100); }
-} // namespace
 
-// Only what the settings write counts: anything else is not muted.
-bool soundMuted() { return settings().value("sound/muted").toString() == "true"; }
-
-namespace {
-bool muted() { return soundMuted(); }
+// One volume a step up or down, and the sound no longer muted.
+void keepStep(bool music, int delta)
+{
+    keepSetting(music ? "sound/music" : "sound/effects", std::clamp(volume(music) + delta * Step, 0, 100));
+    keepSetting("sound/muted", false);
+}
 
 void apply()
 {
-    setOutputVolumes(muted() ? 0 : volume(false), muted() ? 0 : volume(true));
+    setOutputVolumes(soundMuted() ? 0 : volume(false), soundMuted() ? 0 : volume(true));
     showMuteMark();
 }
 
@@ -60,11 +60,14 @@ QString line(bool music)
 }
 } // namespace
 
+// Only what the settings write counts: anything else is not muted.
+bool soundMuted() { return settings().value("sound/muted").toString() == "true"; }
+
 void restoreVolumes() { apply(); }
 
 void showMuteMark()
 {
-    if (!Form1 || (!muteMark && !muted()))
+    if (!Form1 || (!muteMark && !soundMuted()))
         return;
     if (!muteMark) {
         muteMark = new QLabel(Form1);
@@ -77,14 +80,13 @@ void showMuteMark()
     }
     muteMark->setText(displayText("♪×"_sj));
     muteMark->setToolTip(displayText("消音"_sj) + " [M]");
-    muteMark->setVisible(muted());
+    muteMark->setVisible(soundMuted());
     muteMark->raise();   // seen on the title and every panel
 }
 
 void stepVolume(bool music, int delta)
 {
-    keepSetting(music ? "sound/music" : "sound/effects", std::clamp(volume(music) + delta * Step, 0, 100));
-    keepSetting("sound/muted", false);
+    keepStep(music, delta);
     apply();
     show(line(music));
 }
@@ -92,17 +94,16 @@ void stepVolume(bool music, int delta)
 void stepVolumes(int delta)
 {
     for (bool music : {true, false})
-        keepSetting(music ? "sound/music" : "sound/effects", std::clamp(volume(music) + delta * Step, 0, 100));
-    keepSetting("sound/muted", false);
+        keepStep(music, delta);
     apply();
     show(line(true) + "  " + line(false));
 }
 
 void toggleMute()
 {
-    keepSetting("sound/muted", !muted());
+    keepSetting("sound/muted", !soundMuted());
     apply();
-    show(muted() ? displayText("消音"_sj) : line(true) + "  " + line(false));
+    show(soundMuted() ? displayText("消音"_sj) : line(true) + "  " + line(false));
 }
 
 std::string volumeOverlayText()
